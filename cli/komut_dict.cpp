@@ -1,0 +1,42 @@
+#include <iostream>
+#include <map>
+
+#include "argumanlar.h"
+#include "cp1254.h"
+#include "komutlar.h"
+#include "sablon_yukle.h"
+#include "sozluk.h"
+
+namespace velzora::cli {
+
+int komut_dict(const std::vector<std::string>& args) {
+    Argumanlar a(args, {{"dict", true}, {"show", false}});
+    const auto yol = a.deger("dict");
+    if (!a.hata().empty() || !yol) {
+        std::cerr << "velzora-cli dict: " << (a.hata().empty() ? "--dict gerekli" : a.hata())
+                  << "\n";
+        return CIKIS_HATALI_GIRDI;
+    }
+    Sozluk sozluk;
+    if (const auto h = sozluk.oku(*yol); h != Sozluk_Hatasi::Yok) {
+        std::cerr << sozluk_hata_metni(h, *yol) << "\n";
+        return CIKIS_BASARISIZ;
+    }
+
+    std::map<std::size_t, int> uzunluklar;
+    for (int i = 1; i <= sozluk.Kelime_Sayisi(); ++i)
+        ++uzunluklar[sozluk.Kelime(i).size()];
+    std::cout << "kayıt: " << sozluk.Kelime_Sayisi() << "\n";
+    for (const auto& [uzunluk, adet] : uzunluklar) {
+        std::cout << "uzunluk " << uzunluk << ": " << adet << "\n";
+    }
+    if (a.var_mi("show")) {
+        for (int i = 1; i <= sozluk.Kelime_Sayisi(); ++i) {
+            std::cout << cp1254_utf8(sozluk.Kelime(i)) << '\t' << cp1254_utf8(sozluk.Soru(i))
+                      << '\n';
+        }
+    }
+    return CIKIS_TAMAM;
+}
+
+}  // namespace velzora::cli

@@ -1,0 +1,21 @@
+// Loading a template file into a grid for the command-line tool, with the
+// Turkish error texts it prints.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "izgara.h"
+#include "sablon_dosyasi.h"
+#include "sozluk.h"
+
+namespace velzora::cli {
+
+std::string sablon_hata_metni(Sablon_Hatasi hata);
+std::string sozluk_hata_metni(Sozluk_Hatasi hata, const std::filesystem::path& yol);
+
+// Reads size and black squares as the layout does; a file without a size keeps
+// the grid's current one. Returns an error text, empty on success.
+std::string sablon_yukle(const std::filesystem::path& yol, Izgara& izgara);
+
+}  // namespace velzora::cli

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: the normal build,
+# the AddressSanitizer/UndefinedBehaviorSanitizer build, and each fuzz target.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+paketleri_kur
+
+echo "== Derleme ve testler"
+derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir "$VELZORA_KOK/build" --output-on-failure
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
+derle build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DVELZORA_SANITIZE=ON -DVELZORA_FUZZ=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$VELZORA_KOK/build-asan" --output-on-failure
+
+echo "== Fuzz hedefleri (her biri 20 s)"
+for hedef in "$VELZORA_KOK"/build-asan/fuzz/fuzz_*; do
+  [ -x "$hedef" ] || continue
+  ad=$(basename "$hedef")
+  derlem="$VELZORA_KOK/build-asan/fuzz/derlem_$ad"
+  mkdir -p "$derlem"
+  cp -n "$VELZORA_KOK/fuzz/ornekler/$ad"/* "$derlem"/ 2>/dev/null || true
+  echo "-- $ad"
+  "$hedef" -max_total_time=20 -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 "$derlem" 2>&1 | tail -n 12
+done
+echo "== Bütün testler geçti"
