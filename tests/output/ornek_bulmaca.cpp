@@ -1,0 +1,92 @@
+#include "ornek_bulmaca.h"
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "cp1254.h"
+#include "soru_satirlari.h"
+
+namespace velzora::test {
+namespace {
+
+constexpr const char* DESEN[15] = {
+    "....#.....#....",  //
+    "....#.....#....",  //
+    "...#...#.......",  //
+    "##....#....#...",  //
+    "....#....#.....",  //
+    ".....#.....#...",  //
+    "...#.....#.....",  //
+    "#.....###.....#",  //
+    ".....#.....#...",  //
+    "...#.....#.....",  //
+    ".....#....#....",  //
+    "...#....#....##",  //
+    ".......#...#...",  //
+    "....#.....#....",  //
+    "....#.....#....",  //
+};
+
+constexpr const char* IPUCLARI[] = {
+    "Başkent",         "Bir renk",         "Işık",  "Su (eski)", "Çabuk", "Gövde",      "Şeker",
+    "İlave",           "Öğrenci",          "Gümüş", "Üzüm suyu", "Geçit", "Tavla pulu", "Bir nota",
+    " Baştaki boşluk", "Az & çok <değil>",
+};
+
+}  // namespace
+
+std::vector<Kelime_Yeri> yerleri_tara(const Izgara& izgara) {
+    std::vector<Kelime_Yeri> yerler(1);
+    const int R = izgara.Satir_Sayisi();
+    const int C = izgara.Sutun_Sayisi();
+    for (Yon_Turu yon : {Yon_Turu::Soldan, Yon_Turu::Yukaridan}) {
+        const bool soldan = yon == Yon_Turu::Soldan;
+        for (int hat = 1; hat <= (soldan ? R : C); ++hat) {
+            int bas = 0;
+            for (int k = 1; k <= (soldan ? C : R) + 1; ++k) {
+                const bool beyaz = k <= (soldan ? C : R) &&
+                                   (soldan ? izgara.beyaz_mi(hat, k) : izgara.beyaz_mi(k, hat));
+                if (beyaz && bas == 0)
+                    bas = k;
+                if (!beyaz && bas != 0) {
+                    if (k - bas >= 2)
+                        yerler.push_back(soldan ? Kelime_Yeri{yon, hat, bas, k - bas}
+                                                : Kelime_Yeri{yon, bas, hat, k - bas});
+                    bas = 0;
+                }
+            }
+        }
+    }
+    return yerler;
+}
+
+Ornek_Bulmaca::Ornek_Bulmaca() {
+    izgara.ebat_ver(15, 15);
+    for (int r = 1; r <= 15; ++r) {
+        for (int c = 1; c <= 15; ++c) {
+            if (DESEN[r - 1][c - 1] == '#')
+                izgara.siyah_yap(r, c, Renk_Kodu::Siyah);
+            else
+                izgara.harf_yaz(r, c, std::string(1, static_cast<char>('A' + (r + c) % 26)));
+        }
+    }
+    Yerler = yerleri_tara(izgara);
+    const int n = static_cast<int>(Yerler.size()) - 1;
+
+    Sira.assign(static_cast<std::size_t>(n) + 1, 0);
+    std::iota(Sira.begin() + 1, Sira.end(), 1);
+    std::mt19937 rng(15);
+    std::shuffle(Sira.begin() + 1, Sira.end(), rng);
+
+    Cozum_Soru.assign(static_cast<std::size_t>(n) + 1, "");
+    constexpr int ipucu_sayisi = static_cast<int>(std::size(IPUCLARI));
+    for (int j = 1; j <= n; ++j)
+        Cozum_Soru[static_cast<std::size_t>(j)] =
+            utf8_cp1254(IPUCLARI[(j - 1) % ipucu_sayisi]).value();
+
+    soldan = soldan_satirlari(15, 15, {Yerler, Sira, Cozum_Soru});
+    yukaridan = yukaridan_satirlari(15, 15, {Yerler, Sira, Cozum_Soru});
+}
+
+}  // namespace velzora::test
