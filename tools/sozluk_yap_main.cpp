@@ -1,0 +1,65 @@
+// velzora-sozluk-yap: builds the built-in dictionary from the Turkish WordNet
+// and prints how many words of each length it found and kept.
+#include <charconv>
+#include <iostream>
+#include <string_view>
+
+#include "sozluk_yapimi.h"
+
+namespace {
+
+constexpr int CIKIS_TAMAM = 0;
+constexpr int CIKIS_BASARISIZ = 1;
+constexpr int CIKIS_HATALI_GIRDI = 2;
+
+constexpr std::string_view KULLANIM =
+    "Kullanım: velzora-sozluk-yap --wordnet XML [--edition LİSTE]... [--size N] --out DOSYA\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace velzora::sozluk_yapici;
+    Yapim_Ayarlari ayarlar;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view secenek = argv[i];
+        if (i + 1 >= argc) {
+            std::cerr << KULLANIM;
+            return CIKIS_HATALI_GIRDI;
+        }
+        const char* deger = argv[++i];
+        if (secenek == "--wordnet") {
+            ayarlar.wordnet = deger;
+        } else if (secenek == "--edition") {
+            ayarlar.baskilar.emplace_back(deger);
+        } else if (secenek == "--out") {
+            ayarlar.cikti = deger;
+        } else if (secenek == "--size") {
+            const std::string_view d = deger;
+            const auto [son, hata] = std::from_chars(d.data(), d.data() + d.size(), ayarlar.boyut);
+            if (hata != std::errc() || son != d.data() + d.size() || ayarlar.boyut < 0) {
+                std::cerr << "velzora-sozluk-yap: geçersiz --size: " << d << "\n";
+                return CIKIS_HATALI_GIRDI;
+            }
+        } else {
+            std::cerr << "velzora-sozluk-yap: bilinmeyen seçenek: " << secenek << "\n" << KULLANIM;
+            return CIKIS_HATALI_GIRDI;
+        }
+    }
+    if (ayarlar.wordnet.empty() || ayarlar.cikti.empty()) {
+        std::cerr << KULLANIM;
+        return CIKIS_HATALI_GIRDI;
+    }
+
+    const auto rapor = sozluk_yap(ayarlar);
+    if (!rapor.hata.empty()) {
+        std::cerr << "velzora-sozluk-yap: " << rapor.hata << "\n";
+        return CIKIS_BASARISIZ;
+    }
+    std::cout << "uzunluk  bulunan  seçilen\n";
+    for (std::size_t u = EN_KISA_KELIME; u < rapor.uzunluklar.size(); ++u) {
+        std::cout << "  " << u << "\t" << rapor.uzunluklar[u].bulunan << "\t"
+                  << rapor.uzunluklar[u].secilen << "\n";
+    }
+    std::cout << "toplam: " << rapor.toplam << " kayıt -> " << ayarlar.cikti.string() << "\n";
+    return CIKIS_TAMAM;
+}

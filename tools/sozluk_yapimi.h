@@ -1,0 +1,35 @@
+// Builds the built-in dictionary file from a WordNet XML file and the dated
+// word lists that rank its words.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "madde_kurallari.h"
+#include "madde_secimi.h"
+
+namespace velzora::sozluk_yapici {
+
+struct Yapim_Ayarlari {
+    std::filesystem::path wordnet;
+    std::vector<std::filesystem::path> baskilar;
+    int boyut = VARSAYILAN_BOYUT;
+    std::filesystem::path cikti;
+};
+
+struct Uzunluk_Sayisi {
+    std::size_t bulunan = 0;  // words of this length with a usable clue
+    std::size_t secilen = 0;  // of them, written to the dictionary
+};
+
+struct Yapim_Raporu {
+    std::string hata;  // empty on success; the output is then written
+    std::array<Uzunluk_Sayisi, EN_UZUN_KELIME + 1> uzunluklar{};
+    std::size_t toplam = 0;
+};
+
+Yapim_Raporu sozluk_yap(const Yapim_Ayarlari& ayarlar);
+
+}  // namespace velzora::sozluk_yapici
