@@ -1,0 +1,69 @@
+#include "aday_listeleri.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+#include "sayi_okuma.h"
+
+namespace velzora {
+
+bool Aday_Listeleri::kelime_uyar(const Kelime_Yeri& yer, const Harf_Tablosu& harfler,
+                                 std::string_view kelime) {
+    for (int k = 1; k <= yer.Uzunluk; ++k) {
+        const std::string_view t = harfler.Harf(yer.satir_k(k), yer.sutun_k(k));
+        if (!t.empty() && t[0] != kelime[static_cast<std::size_t>(k) - 1])
+            return false;
+    }
+    return true;
+}
+
+void Aday_Listeleri::aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& harfler,
+                              const Sozluk& sozluk, Rastgele_Kaynak& kaynak) {
+    sozluk_ = sozluk;
+    const int n = yerler.Yer_Sayisi();
+
+    // Entries by length, each group in dictionary order: a slot then reads
+    // only the words of its own length, and its list keeps dictionary order.
+    std::vector<std::vector<int>> uzunluga_gore(EN_COK_EBAT + 1);
+    for (int w = 1; w <= sozluk_.Kelime_Sayisi(); ++w) {
+        const std::size_t u = sozluk_.Kelime(w).size();
+        if (u <= EN_COK_EBAT)
+            uzunluga_gore[u].push_back(w);
+    }
+
+    bas_.assign(static_cast<std::size_t>(n) + 2, 0);
+    taban_.clear();
+    for (int s = 1; s <= n; ++s) {
+        bas_[static_cast<std::size_t>(s)] = static_cast<int>(taban_.size());
+        const Kelime_Yeri& yer = yerler.Yer(s);
+        for (const int w : uzunluga_gore[static_cast<std::size_t>(yer.Uzunluk)]) {
+            if (kelime_uyar(yer, harfler, sozluk_.Kelime(w)))
+                taban_.push_back(w);
+        }
+    }
+    bas_[static_cast<std::size_t>(n) + 1] = static_cast<int>(taban_.size());
+
+    sira_.resize(taban_.size());
+    En_Cok_Aday_ = 0;
+    for (int s = 1; s <= n; ++s) {
+        const auto b = sira_.begin() + bas_[static_cast<std::size_t>(s)];
+        std::iota(b, b + Aday_Adet(s), 0);
+        En_Cok_Aday_ = std::max(En_Cok_Aday_, Aday_Adet(s));
+    }
+    aday_karistir(kaynak);
+}
+
+void Aday_Listeleri::aday_karistir(Rastgele_Kaynak& kaynak) {
+    for (int s = 1; s <= Yer_Sayisi(); ++s) {
+        int* liste = sira_.data() + bas_[static_cast<std::size_t>(s)];
+        const int h = Aday_Adet(s) / 2;
+        for (int k = 1; k <= h; ++k) {
+            const double u = kaynak.tekduze();
+            const int r = static_cast<int>(yuvarla_cift(u * (h - 1) + 1 + h));
+            std::swap(liste[k - 1], liste[r - 1]);
+        }
+    }
+}
+
+}  // namespace velzora
