@@ -33,10 +33,12 @@ void Aday_Listeleri::aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& har
     }
 
     bas_.assign(static_cast<std::size_t>(n) + 2, 0);
+    uzunluklar_.assign(static_cast<std::size_t>(n) + 1, 0);
     taban_.clear();
     for (int s = 1; s <= n; ++s) {
         bas_[static_cast<std::size_t>(s)] = static_cast<int>(taban_.size());
         const Kelime_Yeri& yer = yerler.Yer(s);
+        uzunluklar_[static_cast<std::size_t>(s)] = yer.Uzunluk;
         for (const int w : uzunluga_gore[static_cast<std::size_t>(yer.Uzunluk)]) {
             if (kelime_uyar(yer, harfler, sozluk_.Kelime(w)))
                 taban_.push_back(w);
@@ -62,6 +64,25 @@ void Aday_Listeleri::aday_karistir(Rastgele_Kaynak& kaynak) {
             const double u = kaynak.tekduze();
             const int r = static_cast<int>(yuvarla_cift(u * (h - 1) + 1 + h));
             std::swap(liste[k - 1], liste[r - 1]);
+        }
+    }
+    harfleri_diz();
+}
+
+void Aday_Listeleri::harfleri_diz() {
+    const int n = Yer_Sayisi();
+    harf_basi_.assign(static_cast<std::size_t>(n) + 1, 0);
+    std::size_t toplam = 0;
+    for (int s = 1; s <= n; ++s) {
+        harf_basi_[static_cast<std::size_t>(s)] = toplam;
+        toplam += static_cast<std::size_t>(Aday_Adet(s)) * static_cast<std::size_t>(uzunluk(s));
+    }
+    harfler_.resize(toplam);
+    for (int s = 1; s <= n; ++s) {
+        for (int k = 1; k <= Aday_Adet(s); ++k) {
+            const std::string_view w = sozluk_.Kelime(kayit(s, k));
+            std::copy(w.begin(), w.end(),
+                      harfler_.data() + (aday_harfleri(s, k) - harfler_.data()));
         }
     }
 }

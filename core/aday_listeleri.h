@@ -47,17 +47,35 @@ class Aday_Listeleri {
 
     const Sozluk& sozluk() const { return sozluk_; }
 
+    // The letters of candidate k, Uzunluk bytes, from a copy laid out in list
+    // order so that the search reads one cache line per candidate.
+    const char* aday_harfleri(int s, int k) const {
+        return harfler_.data() + harf_basi_[static_cast<std::size_t>(s)] +
+               static_cast<std::size_t>(k - 1) * static_cast<std::size_t>(uzunluk(s));
+    }
+    // Index of candidate k of slot s among all candidates of all slots.
+    std::size_t genel_sira(int s, int k) const {
+        return static_cast<std::size_t>(bas_[static_cast<std::size_t>(s)] + k - 1);
+    }
+    std::size_t aday_toplami() const { return taban_.size(); }
+
     // Whether a word of the slot's length agrees with the snapshot letters in its cells.
     static bool kelime_uyar(const Kelime_Yeri& yer, const Harf_Tablosu& harfler,
                             std::string_view kelime);
 
   private:
+    int uzunluk(int s) const { return uzunluklar_[static_cast<std::size_t>(s)]; }
+    void harfleri_diz();
+
     Sozluk sozluk_;
     // Slot s owns indexes bas_[s] .. bas_[s + 1] - 1 of both tables below.
     std::vector<int> bas_{0, 0};
     std::vector<int> taban_;  // entry numbers in dictionary order
     std::vector<int> sira_;   // list position -> index into the slot's dictionary-order block
     int En_Cok_Aday_ = 0;
+    std::vector<int> uzunluklar_;
+    std::vector<std::size_t> harf_basi_;
+    std::vector<char> harfler_;
 };
 
 }  // namespace velzora

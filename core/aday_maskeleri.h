@@ -43,8 +43,7 @@ class Aday_Maskeleri {
     // Every candidate in the grid whose word equals that of candidate k of
     // slot s, this one included.
     std::span<const Es_Aday> esler(int s, int k) const {
-        const auto kimlik =
-            static_cast<std::size_t>(kimlik_[static_cast<std::size_t>(kayit(s, k))]);
+        const auto kimlik = static_cast<std::size_t>(aday_kimligi_[adaylar_->genel_sira(s, k)]);
         return std::span<const Es_Aday>(es_listesi_)
             .subspan(static_cast<std::size_t>(es_basi_[kimlik]),
                      static_cast<std::size_t>(es_basi_[kimlik + 1] - es_basi_[kimlik]));
@@ -53,17 +52,17 @@ class Aday_Maskeleri {
     std::size_t bayt() const;
 
   private:
-    int kayit(int s, int k) const { return adaylar_->kayit(s, k); }
-
     const Aday_Listeleri* adaylar_ = nullptr;
     std::vector<int> kelime_sayisi_;
     // One group per (slot, position): slot s owns groups grup_basi_[s] ..
     // grup_basi_[s] + Uzunluk - 1.
     std::vector<int> grup_basi_;
-    std::vector<std::uint16_t> harf_sirasi_;  // 256 per group; 0 = no candidate
-    std::vector<std::size_t> grup_maskesi_;   // first mask of the group in maskeler_
+    // 256 per group; 0 = no candidate. A word holds any byte but CR and LF,
+    // so at most 254 letters occur at one position.
+    std::vector<std::uint8_t> harf_sirasi_;
+    std::vector<std::size_t> grup_maskesi_;  // first mask of the group in maskeler_
     std::vector<std::uint64_t> maskeler_;
-    std::vector<int> kimlik_;  // dictionary entry -> number of its distinct word
+    std::vector<int> aday_kimligi_;  // every candidate -> number of its distinct word
     std::vector<int> es_basi_;
     std::vector<Es_Aday> es_listesi_;
 };

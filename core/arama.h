@@ -92,6 +92,8 @@ class Arama {
     const Tekrar_Okuyucu* tekrar_oku_ = nullptr;
     std::chrono::sys_seconds Bitis_Zamani_{};
     std::chrono::steady_clock::time_point son_ara_denetim_{};
+    std::chrono::sys_seconds saniye_onbellegi_{};  // wall clock at the last stop check
+    long long son_cizim_denemesi_ = -1;            // tried count at the last redraw
     int saat_sayaci_ = 0;
     long long kabul_ = 0;
     long long denenen_ = 0;

@@ -202,6 +202,10 @@ std::string Referans_Cozucu::kelime_sec(int L) {
         const std::string w = Aday_Kelime[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)];
         Uygun(L, s, k) = 0;
         ++denenen;
+        if (denenen == deneme_siniri) {
+            durduruldu = true;
+            return "";
+        }
         seviye_kopyala(L);
         bool reddedildi = false;
         for (int q = L + 1; q <= Yer_Sayisi && !reddedildi; ++q) {
@@ -273,6 +277,8 @@ bool Referans_Cozucu::bulmaca_coz(Izgara& izgara, const std::function<bool()>& t
     denenen = 0;
     while (1 <= L && L <= n) {
         const std::string w = kelime_sec(L);
+        if (durduruldu)
+            return false;
         Cozum_Kelime[static_cast<std::size_t>(Sira[static_cast<std::size_t>(L)])] = w;
         if (w.empty()) {
             L = L - 1;

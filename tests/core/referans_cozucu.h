@@ -45,6 +45,9 @@ class Referans_Cozucu {
     int En_Derin = 0;
     bool durduruldu = false;
     long long denenen = 0;
+    // When not 0, the run stops once this many candidates were tried (the
+    // benchmark times a fixed stretch of a run).
+    long long deneme_siniri = 0;
 
   private:
     void yer_tara(const Izgara& izgara, int hat_sayisi, int hucre_sayisi, char yon);
