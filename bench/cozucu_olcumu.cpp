@@ -105,6 +105,7 @@ struct Olcum {
     double denenen_hizi = 0;
     double kabul_hizi = 0;
     double analiz_ms = 0;
+    double en_uzun_ara_ms = 0;  // longest stretch without a hook call
     long long denenen = 0;
     Cozum_Durumu durum = Cozum_Durumu::Analiz_Yok;
     std::size_t yer_sayisi = 0;
@@ -121,12 +122,17 @@ Olcum hizli_calistir(const Sozluk& sozluk, int ebat, std::uint64_t tohum, double
             g, sozluk, false, [] { return true; }, k) != Analiz_Sonucu::Tamam)
         return o;
     const auto bas = Saat::now();
+    auto onceki = bas;
     o.durum = c.bulmaca_coz(
         g,
         [&](const Ilerleme&) {
-            return saniye(Saat::now() - bas) >= sure ? Kanca_Yaniti::Durdur : Kanca_Yaniti::Devam;
+            const auto simdi = Saat::now();
+            o.en_uzun_ara_ms = std::max(o.en_uzun_ara_ms, saniye(simdi - onceki) * 1000);
+            onceki = simdi;
+            return saniye(simdi - bas) >= sure ? Kanca_Yaniti::Durdur : Kanca_Yaniti::Devam;
         },
         [] { return false; });
+    o.en_uzun_ara_ms = std::max(o.en_uzun_ara_ms, saniye(Saat::now() - onceki) * 1000);
     const double t = saniye(c.Arama_Suresi());
     const Arama_Istatistigi ist = c.istatistik();
     o.denenen = ist.denenen;
@@ -243,6 +249,7 @@ int main(int argc, char** argv) {
         "ref_denenen/s  ref_kabul/s  oran\n");
     for (const int ebat : {9, 15, 30}) {
         std::vector<double> hiz, kabul, analiz, ref_hiz, ref_kabul, oran;
+        double en_uzun_ara = 0;
         int atlanan = 0;
         std::uint64_t tohum = 0;
         for (int t = 1; t <= tohum_sayisi; ++t) {
@@ -252,6 +259,7 @@ int main(int argc, char** argv) {
             hiz.push_back(h.denenen_hizi);
             kabul.push_back(h.kabul_hizi);
             analiz.push_back(h.analiz_ms);
+            en_uzun_ara = std::max(en_uzun_ara, h.en_uzun_ara_ms);
             std::printf("%4d %5d %4zu %5d %9.2f  %-11s %10.0f %10.0f", ebat,
                         static_cast<int>(tohum), h.yer_sayisi, h.en_cok_aday, h.analiz_ms,
                         durum_adi(h.durum), h.denenen_hizi, h.kabul_hizi);
@@ -273,6 +281,7 @@ int main(int argc, char** argv) {
         std::printf(
             "medyan %dx%d (%d tohum, %d atlandi): denenen/s %.0f, kabul/s %.0f, analiz %.2f ms",
             ebat, ebat, tohum_sayisi, atlanan, medyan(hiz), medyan(kabul), medyan(analiz));
+        std::printf(", kancasiz en uzun sure %.1f ms", en_uzun_ara);
         if (!ref_hiz.empty())
             std::printf("; referans denenen/s %.0f, kabul/s %.0f; oran (medyan) %.0f",
                         medyan(ref_hiz), medyan(ref_kabul), medyan(oran));
