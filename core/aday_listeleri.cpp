@@ -18,20 +18,40 @@ bool Aday_Listeleri::kelime_uyar(const Kelime_Yeri& yer, const Harf_Tablosu& har
     return true;
 }
 
-void Aday_Listeleri::aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& harfler,
-                              const Sozluk& sozluk, Rastgele_Kaynak& kaynak) {
-    sozluk_ = sozluk;
+bool Aday_Listeleri::aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& harfler,
+                              const Sozluk& sozluk, Rastgele_Kaynak& kaynak,
+                              std::size_t bellek_siniri) {
     const int n = yerler.Yer_Sayisi();
 
     // Entries by length, each group in dictionary order: a slot then reads
     // only the words of its own length, and its list keeps dictionary order.
     std::vector<std::vector<int>> uzunluga_gore(EN_COK_EBAT + 1);
-    for (int w = 1; w <= sozluk_.Kelime_Sayisi(); ++w) {
-        const std::size_t u = sozluk_.Kelime(w).size();
+    for (int w = 1; w <= sozluk.Kelime_Sayisi(); ++w) {
+        const std::size_t u = sozluk.Kelime(w).size();
         if (u <= EN_COK_EBAT)
             uzunluga_gore[u].push_back(w);
     }
 
+    // Every word of the right length bounds the lists from above; only when
+    // that bound is over budget are the fitting words counted exactly.
+    auto gereken = [&](bool tam) {
+        std::size_t bayt = 0;
+        for (int s = 1; s <= n; ++s) {
+            const Kelime_Yeri& yer = yerler.Yer(s);
+            const auto& grup = uzunluga_gore[static_cast<std::size_t>(yer.Uzunluk)];
+            const std::size_t adet =
+                tam ? static_cast<std::size_t>(std::count_if(
+                          grup.begin(), grup.end(),
+                          [&](int w) { return kelime_uyar(yer, harfler, sozluk.Kelime(w)); }))
+                    : grup.size();
+            bayt += adet * aday_bayti(yer.Uzunluk);
+        }
+        return bayt;
+    };
+    if (gereken(false) > bellek_siniri && gereken(true) > bellek_siniri)
+        return false;
+
+    sozluk_ = sozluk;
     bas_.assign(static_cast<std::size_t>(n) + 2, 0);
     uzunluklar_.assign(static_cast<std::size_t>(n) + 1, 0);
     taban_.clear();
@@ -54,6 +74,7 @@ void Aday_Listeleri::aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& har
         En_Cok_Aday_ = std::max(En_Cok_Aday_, Aday_Adet(s));
     }
     aday_karistir(kaynak);
+    return true;
 }
 
 void Aday_Listeleri::aday_karistir(Rastgele_Kaynak& kaynak) {

@@ -19,8 +19,16 @@ class Aday_Listeleri {
     // Builds the lists in dictionary order and shuffles them with
     // aday_karistir. Keeps its own copy of the word store, so the candidates
     // and the solver's results stay readable whatever happens to `sozluk`.
-    void aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& harfler, const Sozluk& sozluk,
-                  Rastgele_Kaynak& kaynak);
+    // Returns false, building nothing, when the lists and the search tables
+    // that grow with them would take more than `bellek_siniri` bytes.
+    bool aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& harfler, const Sozluk& sozluk,
+                  Rastgele_Kaynak& kaynak, std::size_t bellek_siniri);
+
+    // Bytes that every candidate of a slot of this length costs here and in
+    // the search's tables (masks aside).
+    static std::size_t aday_bayti(int uzunluk) {
+        return 5 * sizeof(int) + sizeof(int) + static_cast<std::size_t>(uzunluk);
+    }
 
     // Each of the first h = Aday_Adet / 2 candidates of every slot is exchanged
     // with the one at a drawn position h + 1 .. 2h.

@@ -69,6 +69,9 @@ Arama_Istatistigi Arama::istatistik() const {
 
 Cozum_Durumu Arama::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                                 const Tekrar_Okuyucu& tekrar_izni) {
+    if (izgara.Satir_Sayisi() != t_->yerler.Satir_Sayisi() ||
+        izgara.Sutun_Sayisi() != t_->yerler.Sutun_Sayisi())
+        return Cozum_Durumu::Analiz_Yok;
     izgara_ = &izgara;
     kanca_ = &kanca;
     tekrar_oku_ = &tekrar_izni;
@@ -323,6 +326,10 @@ Kanca_Yaniti Arama::kanca_cagir(Kanca_Nedeni neden, int L) {
     // The setting can change only inside the hook, so reading it here is
     // reading it at every compatibility test.
     tekrar_izni_ = *tekrar_oku_ && (*tekrar_oku_)();
+    // A grid resized under the search can no longer take its words.
+    if (izgara_->Satir_Sayisi() != t_->yerler.Satir_Sayisi() ||
+        izgara_->Sutun_Sayisi() != t_->yerler.Sutun_Sayisi())
+        return Kanca_Yaniti::Durdur;
     return yanit;
 }
 

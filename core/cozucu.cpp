@@ -19,8 +19,8 @@ Analiz_Sonucu Bulmaca_Cozucu::analiz_et(const Izgara& izgara, const Sozluk& sozl
     try {
         t_.yerler.yerleri_bul(izgara);
         t_.harfler.harf_oku(izgara);
-        t_.adaylar.aday_bul(t_.yerler, t_.harfler, sozluk, kaynak);
-        if (!t_.maskeler.kur(t_.yerler, t_.adaylar, bellek_siniri_)) {
+        if (!t_.adaylar.aday_bul(t_.yerler, t_.harfler, sozluk, kaynak, bellek_siniri_) ||
+            !t_.maskeler.kur(t_.yerler, t_.adaylar, bellek_siniri_)) {
             durum_ = Cozum_Durumu::Bellek_Yetersiz;
             return Analiz_Sonucu::Bellek_Yetersiz;
         }

@@ -86,6 +86,21 @@ TEST_F(Iki_Iki, KancaDurdurunceSonCizimKalir) {
     EXPECT_EQ(c.Cozum_Kelime(2), "");
 }
 
+TEST_F(Iki_Iki, KancadaEbatDegisirseAramaGuvenleBiter) {
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme&) {
+            g.ebat_ver(3, 3);
+            return Kanca_Yaniti::Devam;
+        },
+        [] { return true; });
+    EXPECT_EQ(d, Cozum_Durumu::Durduruldu);
+    EXPECT_EQ(c.istatistik().kabul_edilen, 1);
+    // A grid of another size than the analysed one is not searched at all.
+    EXPECT_EQ(test::coz(c, g, true), Cozum_Durumu::Analiz_Yok);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"...", "...", "..."}));
+}
+
 TEST(Arama, TekYerIlkAdayiAlir) {
     Izgara g;
     izgara_yap(g, {"...", "###"});
