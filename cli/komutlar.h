@@ -15,5 +15,7 @@ inline constexpr int CIKIS_HATALI_GIRDI = 2;
 int komut_random(const std::vector<std::string>& args);
 int komut_dict(const std::vector<std::string>& args);
 int komut_show(const std::vector<std::string>& args);
+int komut_solve(const std::vector<std::string>& args);
+int komut_slots(const std::vector<std::string>& args);
 
 }  // namespace velzora::cli

@@ -21,6 +21,10 @@ constexpr Komut_Kaydi KOMUTLAR[] = {
      "random --rows R --cols C [--ratio X] [--seed N] --out FILE"},
     {"dict", velzora::cli::komut_dict, "dict --dict FILE [--show]"},
     {"show", velzora::cli::komut_show, "show --template FILE"},
+    {"solve", velzora::cli::komut_solve,
+     "solve (--template FILE | --grid FILE) --dict FILE [--seed N] [--repeat] "
+     "[--time-limit SECONDS] [--dump-candidates] [--json]"},
+    {"slots", velzora::cli::komut_slots, "slots (--template FILE | --grid FILE)"},
 };
 
 void kullanim_yaz(std::ostream& os) {

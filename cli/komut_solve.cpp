@@ -1,0 +1,177 @@
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+#include <nlohmann/json.hpp>
+
+#include "argumanlar.h"
+#include "cozucu.h"
+#include "cp1254.h"
+#include "ipucu_satirlari.h"
+#include "izgara_metni.h"
+#include "komutlar.h"
+#include "rastgele.h"
+#include "sablon_yukle.h"
+#include "sozluk.h"
+
+namespace velzora::cli {
+namespace {
+
+constexpr std::string_view COZUM_BULUNDU = "    Çözüm Bulundu";
+constexpr std::string_view GECEN_SURE = "Geçen Süre:";
+constexpr std::string_view COZUM_BULUNAMADI = "Çözüm Bulunamadı";
+constexpr std::string_view SOLDAN_SAGA = "SOLDAN SAĞA";
+constexpr std::string_view YUKARIDAN_ASAGI = "YUKARIDAN AŞAĞI";
+constexpr std::string_view DURDURULDU = "süre sınırı doldu, arama durduruldu";
+
+// Hours keep counting past a day, so a long run is never shown short.
+std::string sure_metni(std::chrono::seconds sure) {
+    const long long s = sure.count() < 0 ? 0 : sure.count();
+    char tampon[48];
+    std::snprintf(tampon, sizeof tampon, "%02lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+    return tampon;
+}
+
+long long milisaniye(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(d).count();
+}
+
+nlohmann::json json_metni(const Bulmaca_Cozucu& c, const Izgara& izgara, bool adaylar) {
+    using nlohmann::json;
+    const int n = c.Yer_Sayisi();
+    json j;
+    j["solved"] = c.Durum() == Cozum_Durumu::Cozuldu;
+    j["stopped"] = c.Durum() == Cozum_Durumu::Durduruldu;
+    j["rows"] = izgara_satirlari(izgara);
+    json yerler = json::array(), sira = json::array(), kelime = json::array(), soru = json::array();
+    for (int s = 1; s <= n; ++s) {
+        const Kelime_Yeri& y = c.Yerler()[static_cast<std::size_t>(s)];
+        yerler.push_back({{"yon", std::string(1, static_cast<char>(y.Yon))},
+                          {"satir", y.Satir},
+                          {"sutun", y.Sutun},
+                          {"uzunluk", y.Uzunluk}});
+        sira.push_back(c.Sira()[static_cast<std::size_t>(s)]);
+        kelime.push_back(cp1254_utf8(c.Cozum_Kelime(s)));
+        soru.push_back(cp1254_utf8(c.Cozum_Soru(s)));
+    }
+    j["slots"] = yerler;
+    j["sira"] = sira;
+    j["cozum_kelime"] = kelime;
+    j["cozum_soru"] = soru;
+    j["en_derin"] = c.En_Derin();
+    const Arama_Istatistigi ist = c.istatistik();
+    j["stats"] = {{"accepted", ist.kabul_edilen},
+                  {"tried", ist.denenen},
+                  {"backtracks", ist.geri_donus},
+                  {"analysis_ms", milisaniye(c.Analiz_Suresi())},
+                  {"search_ms", milisaniye(c.Arama_Suresi())},
+                  {"peak_level_bytes", ist.tepe_seviye_bayti}};
+    if (adaylar) {
+        json liste = json::array();
+        for (int s = 1; s <= n; ++s) {
+            json a = json::array();
+            for (int k = 1; k <= c.Aday_Adet(s); ++k)
+                a.push_back(cp1254_utf8(c.Aday_Kelime(s, k)));
+            liste.push_back(a);
+        }
+        j["candidates"] = liste;
+    }
+    return j;
+}
+
+void duz_yaz(const Bulmaca_Cozucu& c, const Izgara& izgara, bool adaylar) {
+    for (const auto& satir : izgara_satirlari(izgara))
+        std::cout << satir << "\n";
+    if (c.Durum() == Cozum_Durumu::Cozuldu) {
+        std::cout << COZUM_BULUNDU << "\n"
+                  << GECEN_SURE << sure_metni(c.Bitis_Zamani() - c.Baslama_Zamani()) << "\n";
+    } else if (c.Durum() == Cozum_Durumu::Cozulemedi) {
+        std::cout << COZUM_BULUNAMADI << "\n";
+    }
+    std::cout << SOLDAN_SAGA << "\n";
+    for (const auto& s : soldan_satirlari(c, izgara.Satir_Sayisi())) {
+        if (!s.empty())
+            std::cout << cp1254_utf8(s) << "\n";
+    }
+    std::cout << YUKARIDAN_ASAGI << "\n";
+    for (const auto& s : yukaridan_satirlari(c, izgara.Sutun_Sayisi())) {
+        if (!s.empty())
+            std::cout << cp1254_utf8(s) << "\n";
+    }
+    if (adaylar) {
+        for (int s = 1; s <= c.Yer_Sayisi(); ++s) {
+            std::cout << "aday " << s << ":";
+            for (int k = 1; k <= c.Aday_Adet(s); ++k)
+                std::cout << ' ' << cp1254_utf8(c.Aday_Kelime(s, k));
+            std::cout << "\n";
+        }
+    }
+}
+
+}  // namespace
+
+int komut_solve(const std::vector<std::string>& args) {
+    Argumanlar a(args, {{"template", true},
+                        {"grid", true},
+                        {"dict", true},
+                        {"seed", true},
+                        {"repeat", false},
+                        {"time-limit", true},
+                        {"dump-candidates", false},
+                        {"json", false}});
+    const auto tohum = a.tamsayi("seed", 0, INT64_MAX);
+    const auto sure_siniri = a.kesir("time-limit", 0.0, 1e9);
+    const auto sozluk_yolu = a.deger("dict");
+    Izgara izgara;
+    std::string hata = a.hata();
+    if (hata.empty() && !sozluk_yolu)
+        hata = "--dict gerekli";
+    if (hata.empty())
+        hata = bulmaca_yukle(a, izgara);
+    if (!hata.empty()) {
+        std::cerr << "velzora-cli solve: " << hata << "\n";
+        return CIKIS_HATALI_GIRDI;
+    }
+
+    Sozluk sozluk;
+    Sozluk_Hatasi sozluk_hatasi = Sozluk_Hatasi::Yok;
+    Bulmaca_Cozucu cozucu;
+    Mt_Kaynak kaynak(tohum ? static_cast<std::uint64_t>(*tohum) : gece_yarisindan_saniye());
+    const auto analiz = cozucu.analiz_et(
+        izgara, sozluk, false,
+        [&] { return (sozluk_hatasi = sozluk.oku(*sozluk_yolu)) == Sozluk_Hatasi::Yok; }, kaynak);
+    if (analiz == Analiz_Sonucu::Sozluk_Yuklenemedi) {
+        std::cerr << "velzora-cli solve: " << sozluk_hata_metni(sozluk_hatasi, *sozluk_yolu)
+                  << "\n";
+        return CIKIS_HATALI_GIRDI;
+    }
+    if (analiz == Analiz_Sonucu::Bellek_Yetersiz) {
+        std::cerr << "velzora-cli solve: " << BELLEK_YETERSIZ_MESAJI << "\n";
+        return CIKIS_BASARISIZ;
+    }
+
+    const bool tekrar = a.var_mi("repeat");
+    const auto bas = std::chrono::steady_clock::now();
+    const auto sinir = std::chrono::duration<double>(sure_siniri.value_or(0.0));
+    const Cozum_Durumu durum = cozucu.bulmaca_coz(
+        izgara,
+        [&](const Ilerleme&) {
+            return sure_siniri && std::chrono::steady_clock::now() - bas >= sinir
+                       ? Kanca_Yaniti::Durdur
+                       : Kanca_Yaniti::Devam;
+        },
+        [tekrar] { return tekrar; });
+    if (durum == Cozum_Durumu::Bellek_Yetersiz) {
+        std::cerr << "velzora-cli solve: " << BELLEK_YETERSIZ_MESAJI << "\n";
+        return CIKIS_BASARISIZ;
+    }
+    if (a.var_mi("json"))
+        std::cout << json_metni(cozucu, izgara, a.var_mi("dump-candidates")).dump() << "\n";
+    else
+        duz_yaz(cozucu, izgara, a.var_mi("dump-candidates"));
+    if (durum == Cozum_Durumu::Durduruldu)
+        std::cerr << "velzora-cli solve: " << DURDURULDU << "\n";
+    return durum == Cozum_Durumu::Cozuldu ? CIKIS_TAMAM : CIKIS_BASARISIZ;
+}
+
+}  // namespace velzora::cli

@@ -1,0 +1,93 @@
+# velzora-cli solve and slots as a batch user drives them.
+file(REMOVE_RECURSE ${GECICI})
+file(MAKE_DIRECTORY ${GECICI})
+
+function(calistir beklenen)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE kod OUTPUT_VARIABLE cikti ERROR_VARIABLE hata)
+  if(NOT kod EQUAL beklenen)
+    message(FATAL_ERROR "${ARGN}\n exit ${kod}, expected ${beklenen}\n${cikti}\n${hata}")
+  endif()
+  set(CIKTI "${cikti}" PARENT_SCOPE)
+  set(HATA "${hata}" PARENT_SCOPE)
+endfunction()
+
+function(icermeli metin)
+  foreach(beklenen IN LISTS ARGN)
+    string(FIND "${metin}" "${beklenen}" yer)
+    if(yer LESS 0)
+      message(FATAL_ERROR "missing '${beklenen}' in:\n${metin}")
+    endif()
+  endforeach()
+endfunction()
+
+# 2 x 2 of white cells; the shuffle turns BA, AB into AB, BA for every slot.
+file(WRITE ${GECICI}/iki.txt "..\n..\n")
+file(WRITE ${GECICI}/s.txt "BA:ikinci\r\nAB:birinci\r\n")
+calistir(0 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3)
+icermeli("${CIKTI}" "AB\nBA\n    Çözüm Bulundu\nGeçen Süre:00:00:0" "SOLDAN SAĞA\n 1.birinci\n 2.ikinci"
+         "YUKARIDAN AŞAĞI\n 1.birinci\n 2.ikinci")
+calistir(0 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3 --json
+         --dump-candidates)
+# Reads one value of the JSON output; a missing key fails the test.
+function(json_esit beklenen)
+  string(JSON deger GET "${CIKTI}" ${ARGN})
+  if(NOT deger STREQUAL "${beklenen}")
+    message(FATAL_ERROR "JSON ${ARGN} = '${deger}', expected '${beklenen}'\n${CIKTI}")
+  endif()
+endfunction()
+json_esit(ON solved)
+json_esit(OFF stopped)
+json_esit(4 en_derin)
+foreach(i 0 1 2 3)
+  string(JSON p GET "${CIKTI}" sira ${i})
+  list(APPEND sira ${p})
+endforeach()
+if(NOT sira STREQUAL "1;3;2;4")
+  message(FATAL_ERROR "sira ${sira}")
+endif()
+json_esit(AB rows 0)
+json_esit(BA rows 1)
+json_esit(BA candidates 3 1)
+json_esit(4 stats tried)
+json_esit(Y slots 3 yon)
+json_esit(2 slots 3 sutun)
+json_esit(ikinci cozum_soru 3)
+json_esit(BA cozum_kelime 1)
+
+# Without repetition no fill exists: status 1 and the deepest (empty) fill.
+calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3)
+icermeli("${CIKTI}" "..\n..\nÇözüm Bulunamadı\n")
+
+# A stop from the time limit: status 1, the grid as it stands, a note on stderr.
+calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --time-limit 0
+         --json)
+json_esit(ON stopped)
+json_esit(OFF solved)
+json_esit(AB rows 0)
+json_esit(.. rows 1)
+icermeli("${HATA}" "durduruldu")
+
+# Fixed letters in UTF-8 and a template file.
+file(WRITE ${GECICI}/harfli.txt "Ç.\n#.\n")
+file(WRITE ${GECICI}/t.txt "ÇA:birinci\r\nAL:ikinci\r\nÇE:üçüncü\r\n")
+execute_process(COMMAND iconv -f UTF-8 -t WINDOWS-1254 ${GECICI}/t.txt OUTPUT_FILE ${GECICI}/t1254.txt
+                RESULT_VARIABLE iconv_kodu)
+if(iconv_kodu EQUAL 0)
+  calistir(0 ${CLI} solve --grid ${GECICI}/harfli.txt --dict ${GECICI}/t1254.txt --seed 1)
+  icermeli("${CIKTI}" "ÇA\n#L\n")
+endif()
+file(WRITE ${GECICI}/sab.txt "BULMACA SABLONU\r\n 2  2 \r\n 2  2 \r\n")
+calistir(0 ${CLI} slots --template ${GECICI}/sab.txt)
+icermeli("${CIKTI}" "Yer_Sayisi 2\n" "1 S 1 1 2\n" "2 Y 1 1 2\n" "1 2 1 1\n2 1 1 1\n")
+
+# Bad input: status 2 with a message.
+file(WRITE ${GECICI}/egri.txt "...\n..\n")
+calistir(2 ${CLI} solve --grid ${GECICI}/egri.txt --dict ${GECICI}/s.txt)
+icermeli("${HATA}" "aynı uzunlukta değil")
+file(WRITE ${GECICI}/tek.txt ".\n")
+calistir(2 ${CLI} slots --grid ${GECICI}/tek.txt)
+calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/yok.txt)
+icermeli("${HATA}" "Dosya bulunamadı")
+calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt)
+calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt --template ${GECICI}/sab.txt --dict ${GECICI}/s.txt)
+calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed -1)

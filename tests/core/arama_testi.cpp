@@ -1,0 +1,276 @@
+// The search on hand-made grids: fill order, deepest fill, repetition,
+// hooks and stops, and the level storage's undo and memory limit.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "cozucu_yardimcilari.h"
+#include "seviye_durumu.h"
+
+namespace velzora {
+namespace {
+
+using test::izgara_yap;
+using test::Sabit_Kaynak;
+using test::satirlar;
+using test::sozluk_yap;
+
+// Dictionary order BA, AB: the shuffle exchanges the two, so every list of
+// the 2 x 2 grid reads AB, BA.
+struct Iki_Iki : ::testing::Test {
+    Izgara g;
+    Sozluk s = sozluk_yap({"BA", "AB"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    void SetUp() override {
+        izgara_yap(g, {"..", ".."});
+        ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+        for (int y = 1; y <= 4; ++y)
+            ASSERT_EQ(c.Aday_Kelime(y, 1), "AB");
+    }
+};
+
+TEST_F(Iki_Iki, TekrarlaCozulurSira1324) {
+    std::vector<int> seviyeler;
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme& i) {
+            EXPECT_EQ(i.neden, Kanca_Nedeni::Kelime_Kabul_Edildi);
+            EXPECT_EQ(i.kabul_edilen, static_cast<long long>(seviyeler.size()) + 1);
+            EXPECT_EQ(i.En_Derin, i.seviye);
+            EXPECT_EQ(i.Yer_Sayisi, 4);
+            seviyeler.push_back(i.seviye);
+            return Kanca_Yaniti::Devam;
+        },
+        [] { return true; });
+    ASSERT_EQ(d, Cozum_Durumu::Cozuldu);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"AB", "BA"}));
+    EXPECT_EQ(c.Sira(), (std::vector<int>{0, 1, 3, 2, 4, 0}));
+    EXPECT_EQ(seviyeler, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(c.Cozum_Kelime(3), "AB");
+    EXPECT_EQ(c.Cozum_Kelime(2), "BA");
+    EXPECT_EQ(c.Cozum_Soru(4), "BA-1");
+    EXPECT_EQ(c.En_Derin(), 4);
+    EXPECT_EQ(c.istatistik().denenen, 4);
+    EXPECT_LE(c.Baslama_Zamani(), c.Bitis_Zamani());
+    EXPECT_LE(c.Bitis_Zamani() - c.Baslama_Zamani(), std::chrono::seconds(1));
+}
+
+TEST_F(Iki_Iki, TekrarsizHicKelimeKonmaz) {
+    int kanca = 0;
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme&) {
+            ++kanca;
+            return Kanca_Yaniti::Devam;
+        },
+        [] { return false; });
+    EXPECT_EQ(d, Cozum_Durumu::Cozulemedi);
+    EXPECT_EQ(kanca, 0);
+    EXPECT_EQ(c.En_Derin(), 0);
+    EXPECT_EQ(c.istatistik().denenen, 2);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"..", ".."}));
+}
+
+TEST_F(Iki_Iki, KancaDurdurunceSonCizimKalir) {
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme& i) {
+            return i.kabul_edilen == 2 ? Kanca_Yaniti::Durdur : Kanca_Yaniti::Devam;
+        },
+        [] { return true; });
+    EXPECT_EQ(d, Cozum_Durumu::Durduruldu);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"AB", "B."}));
+    EXPECT_EQ(c.Cozum_Kelime(1), "AB");
+    EXPECT_EQ(c.Cozum_Kelime(3), "AB");
+    EXPECT_EQ(c.Cozum_Kelime(2), "");
+}
+
+TEST_F(Iki_Iki, KancadaEbatDegisirseAramaGuvenleBiter) {
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme&) {
+            g.ebat_ver(3, 3);
+            return Kanca_Yaniti::Devam;
+        },
+        [] { return true; });
+    EXPECT_EQ(d, Cozum_Durumu::Durduruldu);
+    EXPECT_EQ(c.istatistik().kabul_edilen, 1);
+    // A grid of another size than the analysed one is not searched at all.
+    EXPECT_EQ(test::coz(c, g, true), Cozum_Durumu::Analiz_Yok);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"...", "...", "..."}));
+}
+
+TEST(Arama, TekYerIlkAdayiAlir) {
+    Izgara g;
+    izgara_yap(g, {"...", "###"});
+    const Sozluk s = sozluk_yap({"BIR", "IKI", "UC\xDD"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    test::analiz(c, g, s, k);
+    ASSERT_EQ(test::coz(c, g, false), Cozum_Durumu::Cozuldu);
+    EXPECT_EQ(c.Cozum_Kelime(1), c.Aday_Kelime(1, 1));
+    EXPECT_EQ(satirlar(g)[0], "IKI");
+}
+
+TEST(Arama, KesismeyenIkiYerAyniTekKelime) {
+    Izgara g;
+    izgara_yap(g, {"..", "##", ".."});
+    const Sozluk s = sozluk_yap({"EV"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    test::analiz(c, g, s, k);
+    ASSERT_EQ(c.Yer_Sayisi(), 2);
+    EXPECT_EQ(test::coz(c, g, false), Cozum_Durumu::Cozulemedi);
+    EXPECT_EQ(test::coz(c, g, true), Cozum_Durumu::Cozuldu);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"EV", "##", "EV"}));
+}
+
+TEST(Arama, KesisimdeUyusmayanTekAdaylar) {
+    Izgara g;
+    izgara_yap(g, {".B", "X#"});
+    const Sozluk s = sozluk_yap({"AB", "CX"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    test::analiz(c, g, s, k);
+    ASSERT_EQ(c.Aday_Adet(1), 1);
+    ASSERT_EQ(c.Aday_Adet(2), 1);
+    EXPECT_EQ(test::coz(c, g, true), Cozum_Durumu::Cozulemedi);
+    EXPECT_EQ(c.En_Derin(), 0);
+    EXPECT_EQ(c.istatistik().kabul_edilen, 0);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{".B", "X#"}));
+}
+
+TEST(Arama, BosAdayListesiHicKelimeKoydurmaz) {
+    Izgara g;
+    izgara_yap(g, {"...", "#.#"});
+    const Sozluk s = sozluk_yap({"ABC", "DEF"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    test::analiz(c, g, s, k);
+    ASSERT_EQ(c.Aday_Adet(2), 0);
+    EXPECT_EQ(test::coz(c, g, true), Cozum_Durumu::Cozulemedi);
+    EXPECT_EQ(c.En_Derin(), 0);
+    EXPECT_EQ(c.istatistik().denenen, 2);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"...", "#.#"}));
+}
+
+// Slot 1 across "...", slots 2 and 3 down from its ends. Whatever slot 1
+// takes, slots 2 and 3 are left the same single word.
+struct Yalniz_Birinci_Seviye : ::testing::Test {
+    Izgara g;
+    Sozluk s = sozluk_yap({"BXB", "AXA", "BC", "AC"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    void SetUp() override {
+        izgara_yap(g, {"...", ".#."});
+        ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+        ASSERT_EQ(c.Yer_Sayisi(), 3);
+        ASSERT_EQ(c.Aday_Kelime(1, 1), "AXA");
+    }
+};
+
+TEST_F(Yalniz_Birinci_Seviye, SonCizimIlkKabulEdileniGosterir) {
+    EXPECT_EQ(test::coz(c, g, false), Cozum_Durumu::Cozulemedi);
+    EXPECT_EQ(c.istatistik().kabul_edilen, 2);
+    EXPECT_EQ(c.En_Derin(), 1);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"AXA", ".#."}));
+    for (int y = 1; y <= 3; ++y)
+        EXPECT_EQ(c.Cozum_Kelime(y), "");
+    EXPECT_EQ(c.En_Iyi_Kelime(1), "AXA");
+    // The clue of the withdrawn word stays.
+    EXPECT_EQ(c.Cozum_Soru(1), "BXB-1");
+    EXPECT_EQ(c.Cozum_Soru(2), "");
+}
+
+TEST_F(Yalniz_Birinci_Seviye, TekrarIzniKancadaDegisince) {
+    bool tekrar = false;
+    int okuma = 0;
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme&) {
+            tekrar = true;
+            return Kanca_Yaniti::Devam;
+        },
+        [&] {
+            ++okuma;
+            return tekrar;
+        });
+    EXPECT_EQ(d, Cozum_Durumu::Cozuldu);
+    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"AXA", "C#C"}));
+    EXPECT_EQ(okuma, 1 + 3);
+}
+
+// Ten separate slots and nine words: without repetition no fill exists, and
+// the search walks through a great many partial fills to prove it.
+TEST(Arama, AraDenetimKelimesizSurelerdeCagrilirVeDurdurabilir) {
+    Izgara g;
+    std::vector<std::string> sat;
+    for (int i = 0; i < 10; ++i) {
+        sat.push_back("..");
+        if (i < 9)
+            sat.push_back("##");
+    }
+    izgara_yap(g, sat);
+    const Sozluk s = sozluk_yap({"AA", "AB", "AC", "BA", "BB", "BC", "CA", "CB", "CC"});
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    test::analiz(c, g, s, k);
+    ASSERT_EQ(c.Yer_Sayisi(), 10);
+    int ara = 0;
+    const auto d = c.bulmaca_coz(
+        g,
+        [&](const Ilerleme& i) {
+            if (i.neden == Kanca_Nedeni::Ara_Denetim) {
+                ++ara;
+                return Kanca_Yaniti::Durdur;
+            }
+            // A slow redraw once: the next clock check finds the time gone.
+            if (i.kabul_edilen == 1)
+                std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            return Kanca_Yaniti::Devam;
+        },
+        [] { return false; });
+    EXPECT_EQ(d, Cozum_Durumu::Durduruldu);
+    EXPECT_EQ(ara, 1);
+    EXPECT_GT(c.istatistik().kabul_edilen, 1);
+}
+
+TEST(Seviye_Durumu, SurumlerVeGeriAlma) {
+    Seviye_Durumu d;
+    const std::vector<int> kelimeler = {0, 2, 1};
+    d.hazirla(kelimeler, 0, 1 << 20);
+    d.baslat(std::vector<int>{0, 70, 3});
+    EXPECT_EQ(d.bitler(1)[0], ~std::uint64_t{0});
+    EXPECT_EQ(d.bitler(1)[1], (std::uint64_t{1} << 6) - 1);
+    EXPECT_EQ(d.bitler(2)[0], 7u);
+    const auto bas = d.isaret();
+    // Growing past the reserved room moves the storage; contents survive.
+    const auto v = d.yeni_surum(2, 1);
+    v.yeni[0] = v.eski[0] & 5u;
+    d.sayi_ata(2, 2);
+    std::uint64_t* kopya = d.kopya_surum(1, 1);
+    kopya[0] = 1;
+    d.sayi_ata(1, 1);
+    EXPECT_EQ(d.seviye(2), 1);
+    EXPECT_EQ(d.bitler(2)[0], 5u);
+    EXPECT_EQ(d.bitler(1)[1], (std::uint64_t{1} << 6) - 1);
+    d.geri_al(bas);
+    EXPECT_EQ(d.seviye(1), 0);
+    EXPECT_EQ(d.sayi(1), 70);
+    EXPECT_EQ(d.sayi(2), 3);
+    EXPECT_EQ(d.bitler(1)[0], ~std::uint64_t{0});
+    EXPECT_EQ(d.bitler(2)[0], 7u);
+}
+
+TEST(Seviye_Durumu, BellekSiniriniAsmazBadAllocAtar) {
+    Seviye_Durumu d;
+    const std::vector<int> kelimeler = {0, 100};
+    EXPECT_THROW(d.hazirla(kelimeler, 0, 64), std::bad_alloc);
+    d.hazirla(kelimeler, 0, 100 * 8 + 512);
+    d.baslat(std::vector<int>{0, 6400});
+    EXPECT_THROW(d.kopya_surum(1, 1), std::bad_alloc);
+}
+
+}  // namespace
+}  // namespace velzora
