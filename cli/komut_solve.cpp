@@ -7,11 +7,11 @@
 #include "argumanlar.h"
 #include "cozucu.h"
 #include "cp1254.h"
-#include "ipucu_satirlari.h"
 #include "izgara_metni.h"
 #include "komutlar.h"
 #include "rastgele.h"
 #include "sablon_yukle.h"
+#include "soru_satirlari.h"
 #include "sozluk.h"
 
 namespace velzora::cli {
@@ -88,13 +88,15 @@ void duz_yaz(const Bulmaca_Cozucu& c, const Izgara& izgara, bool adaylar) {
     } else if (c.Durum() == Cozum_Durumu::Cozulemedi) {
         std::cout << COZUM_BULUNAMADI << "\n";
     }
+    const auto sorular = c.Cozum_Soru_Tablosu();
+    const Cozum_Sorulari cozum{c.Yerler(), c.Sira(), sorular};
     std::cout << SOLDAN_SAGA << "\n";
-    for (const auto& s : soldan_satirlari(c, izgara.Satir_Sayisi())) {
+    for (const auto& s : soldan_satirlari(izgara.Satir_Sayisi(), izgara.Sutun_Sayisi(), cozum)) {
         if (!s.empty())
             std::cout << cp1254_utf8(s) << "\n";
     }
     std::cout << YUKARIDAN_ASAGI << "\n";
-    for (const auto& s : yukaridan_satirlari(c, izgara.Sutun_Sayisi())) {
+    for (const auto& s : yukaridan_satirlari(izgara.Satir_Sayisi(), izgara.Sutun_Sayisi(), cozum)) {
         if (!s.empty())
             std::cout << cp1254_utf8(s) << "\n";
     }

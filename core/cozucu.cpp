@@ -48,4 +48,11 @@ Cozum_Durumu Bulmaca_Cozucu::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& ka
     return durum_;
 }
 
+std::vector<std::string> Bulmaca_Cozucu::Cozum_Soru_Tablosu() const {
+    std::vector<std::string> tablo(static_cast<std::size_t>(Yer_Sayisi() + 1));
+    for (int s = 1; s <= Yer_Sayisi(); ++s)
+        tablo[static_cast<std::size_t>(s)] = Cozum_Soru(s);
+    return tablo;
+}
+
 }  // namespace velzora

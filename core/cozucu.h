@@ -20,6 +20,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -76,6 +77,8 @@ class Bulmaca_Cozucu {
     const std::vector<int>& Sira() const { return arama_.Sira(); }
     std::string_view Cozum_Kelime(int s) const { return Aday_Kelime(s, arama_.yerlesen(s)); }
     std::string_view Cozum_Soru(int s) const { return Aday_Soru(s, arama_.son_kabul(s)); }
+    // Cozum_Soru of every slot, index 0 unused: what the clue lines read.
+    std::vector<std::string> Cozum_Soru_Tablosu() const;
     std::string_view En_Iyi_Kelime(int s) const { return Aday_Kelime(s, arama_.en_iyi(s)); }
     int En_Derin() const { return arama_.En_Derin(); }
     Arama_Istatistigi istatistik() const { return arama_.istatistik(); }
