@@ -4,6 +4,8 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 paketleri_kur
+# The window tests need no display; the start-up test makes its own with Xvfb.
+export QT_QPA_PLATFORM=offscreen
 
 echo "== Derleme ve testler"
 derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo
