@@ -6,6 +6,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <string>
+
 #include "cp1254.h"
 #include "dosya_yolu.h"
 #include "rastgele.h"
@@ -30,6 +32,18 @@ constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
 constexpr char MENU_HAKKINDA[] = "&Hakkında";
 
 constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
+
+// The cell that reading a template visits last: its last black square in row
+// order, or the last cell when it has none.
+Hucre_Konumu son_okunan_hucre(const Izgara& izgara) {
+    for (int r = izgara.Satir_Sayisi(); r >= 1; --r) {
+        for (int c = izgara.Sutun_Sayisi(); c >= 1; --c) {
+            if (izgara.siyah_mi(r, c))
+                return {r, c};
+        }
+    }
+    return {izgara.Satir_Sayisi(), izgara.Sutun_Sayisi()};
+}
 
 }  // namespace
 
@@ -123,20 +137,9 @@ Cizim_Sonucu Bul_Form::sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi,
             izgara_.sabbosalt();
     }
 
-    // The typing target is left where reading the grid ended: on the last
-    // black square, or on the last cell when there is none.
-    Hucre_Konumu son{Satir_Sayisi, Sutun_Sayisi};
-    if (dosyadan) {
-        bool bulundu = false;
-        for (int r = Satir_Sayisi; r >= 1 && !bulundu; --r) {
-            for (int c = Sutun_Sayisi; c >= 1 && !bulundu; --c) {
-                if (izgara_.siyah_mi(r, c)) {
-                    son = {r, c};
-                    bulundu = true;
-                }
-            }
-        }
-    }
+    // The typing target is left where reading the grid ended.
+    const Hucre_Konumu son =
+        dosyadan ? son_okunan_hucre(izgara_) : Hucre_Konumu{Satir_Sayisi, Sutun_Sayisi};
     grid_->hucreye_git(son);
     Cizim_Tamam_ = true;
     return hata == Sablon_Hatasi::Yok ? Cizim_Sonucu::Tamam : Cizim_Sonucu::Okunamadi;
@@ -174,7 +177,7 @@ void Bul_Form::cift_tiklandi(Hucre_Konumu h) {
 
 void Bul_Form::harf_basildi(char32_t k) {
     grid_->hucreye_git({Secili_Satir_, Secili_Sutun_});
-    Girilen_Harf_.clear();
+    std::string Girilen_Harf;
     const Hucre_Konumu h = grid_->gecerli_hucre();
     // Header cells hold numbers, never letters.
     if (h.satir < 1 || h.sutun < 1)
@@ -186,9 +189,9 @@ void Bul_Form::harf_basildi(char32_t k) {
             return;
         }
         if (yazim.tur == Yazim::Tur::Harf)
-            Girilen_Harf_.assign(1, yazim.harf);
+            Girilen_Harf.assign(1, yazim.harf);
     }
-    izgara_.harf_yaz(h.satir, h.sutun, Girilen_Harf_);
+    izgara_.harf_yaz(h.satir, h.sutun, Girilen_Harf);
 }
 
 }  // namespace velzora

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <string>
-
 #include "izgara.h"
 #include "izgara_gorunumu.h"
 
@@ -74,7 +72,6 @@ class Bul_Form : public QWidget {
     bool Cizim_Tamam_ = false;
     int Secili_Satir_ = 0;
     int Secili_Sutun_ = 0;
-    std::string Girilen_Harf_;
 };
 
 }  // namespace velzora

@@ -71,8 +71,11 @@ void Ana_Form::bul_formu_goster() {
     Bul_Form& bul = bul_formu_hazirla();
     if (!isVisible())
         show();
-    alt_pencere_->show();
-    if (!alt_pencere_->isMaximized() && !alt_pencere_->isMinimized()) {
+    if (alt_pencere_->isMinimized())
+        alt_pencere_->showNormal();
+    else
+        alt_pencere_->show();
+    if (!alt_pencere_->isMaximized()) {
         // As large as the grid needs, as far as the frame has room.
         alt_pencere_->adjustSize();
         alt_pencere_->resize(alt_pencere_->size().boundedTo(mdi_->viewport()->size()));

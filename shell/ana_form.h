@@ -67,6 +67,8 @@ class Ana_Form : public QMainWindow {
 
     Program_Durumu& durum() { return durum_; }
     Ayar_Deposu& ayarlar() { return ayarlar_; }
+    Etkilesim& etkilesim() { return etkilesim_; }
+    const Dizinler& dizinler() const { return dizinler_; }
     Arac_Cubugu* tbToolBar() const { return tbToolBar_; }
     QStatusBar* sbStatusBar() const { return statusBar(); }
     // The puzzle window; null until start-up creates it.
