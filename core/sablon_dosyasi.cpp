@@ -100,7 +100,7 @@ Sablon_Hatasi syhkroku(const std::filesystem::path& sab_adi, Izgara& izgara) {
 }
 
 std::string sablon_metni(const Izgara& izgara) {
-    // Each number stands between two blanks, as the original writer put them.
+    // Each number stands between two blanks, the layout existing template files have.
     auto satir = [](int a, int b) {
         return " " + std::to_string(a) + "  " + std::to_string(b) + " \r\n";
     };

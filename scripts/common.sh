@@ -5,18 +5,19 @@ VELZORA_KOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 VELZORA_PAKETLER=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config git ca-certificates
-  qt6-base-dev qt6-qpa-plugins libzip-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  xvfb xauth xclip fonts-liberation2
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev xvfb xauth xclip fonts-liberation2
 )
 
 yetkili() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# paketleri_kur [ek paketler...]
 paketleri_kur() {
   local eksik=()
   local p
-  for p in "${VELZORA_PAKETLER[@]}"; do
+  for p in "${VELZORA_PAKETLER[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || eksik+=("$p")
   done
   if [ ${#eksik[@]} -gt 0 ]; then

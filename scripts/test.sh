@@ -6,6 +6,9 @@ source "$(dirname "$0")/common.sh"
 paketleri_kur
 wordnet_indir
 
+# The window tests need no display; the start-up test makes its own with Xvfb.
+export QT_QPA_PLATFORM=offscreen
+
 echo "== Derleme ve testler"
 derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir "$VELZORA_KOK/build" --output-on-failure

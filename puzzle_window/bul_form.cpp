@@ -1,0 +1,197 @@
+#include "bul_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <string>
+
+#include "cp1254.h"
+#include "dosya_yolu.h"
+#include "rastgele.h"
+#include "rastgele_yerlestir.h"
+#include "sablon_dosyasi.h"
+
+namespace velzora {
+namespace {
+
+constexpr char PENCERE_BASLIGI[] = "Bulmaca";
+
+constexpr char MENU_SABLON[] = "&Şablon";
+constexpr char MENU_YENI[] = "&Yeni";
+constexpr char MENU_AC[] = "&Aç";
+constexpr char MENU_SAKLA[] = "&Sakla";
+constexpr char MENU_RASTGELE[] = "&Rastgele Kare Yerleştir";
+constexpr char MENU_TEMIZLE[] = "&Harf Temizle";
+constexpr char MENU_CIKIS[] = "&Çıkış";
+constexpr char MENU_BASLA[] = "&Başla";
+constexpr char MENU_YARDIM[] = "&Yardım";
+constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
+constexpr char MENU_HAKKINDA[] = "&Hakkında";
+
+constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
+
+// The cell that reading a template visits last: its last black square in row
+// order, or the last cell when it has none.
+Hucre_Konumu son_okunan_hucre(const Izgara& izgara) {
+    for (int r = izgara.Satir_Sayisi(); r >= 1; --r) {
+        for (int c = izgara.Sutun_Sayisi(); c >= 1; --c) {
+            if (izgara.siyah_mi(r, c))
+                return {r, c};
+        }
+    }
+    return {izgara.Satir_Sayisi(), izgara.Sutun_Sayisi()};
+}
+
+}  // namespace
+
+Bul_Form::Bul_Form(Izgara& izgara, QWidget* ebeveyn)
+    : QWidget(ebeveyn),
+      izgara_(izgara),
+      grid_(new Izgara_Gorunumu(izgara)),
+      kaydirma_(new QScrollArea),
+      menu_cubugu_(new QMenuBar(this)) {
+    setObjectName(QStringLiteral("Bul_Form"));
+    setWindowTitle(QString::fromUtf8(PENCERE_BASLIGI));
+    grid_->setObjectName(QStringLiteral("grid"));
+    kaydirma_->setWidget(grid_);
+    kaydirma_->setWidgetResizable(false);
+    auto* yerlesim = new QVBoxLayout(this);
+    yerlesim->setContentsMargins(0, 0, 0, 0);
+    yerlesim->addWidget(kaydirma_);
+    setFocusProxy(grid_);
+    menuyu_kur();
+
+    connect(grid_, &Izgara_Gorunumu::hucreye_girildi, this, &Bul_Form::hucreye_girildi);
+    connect(grid_, &Izgara_Gorunumu::cift_tiklandi, this, &Bul_Form::cift_tiklandi);
+    connect(grid_, &Izgara_Gorunumu::harf_basildi, this, &Bul_Form::harf_basildi);
+}
+
+void Bul_Form::menuyu_kur() {
+    menu_cubugu_->setObjectName(QStringLiteral("menu_cubugu"));
+    auto ekle = [this](QMenu* menu, const char* ad, const char* baslik, auto hedef) {
+        QAction* eylem = menu->addAction(QString::fromUtf8(baslik));
+        eylem->setObjectName(QString::fromLatin1(ad));
+        connect(eylem, &QAction::triggered, this, hedef);
+    };
+    auto ayir = [](QMenu* menu, const char* ad) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(ad));
+    };
+
+    QMenu* mnuFile = menu_cubugu_->addMenu(QString::fromUtf8(MENU_SABLON));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    ekle(mnuFile, "mnuYeni_Sablon", MENU_YENI, &Bul_Form::Yeni_Sablon_istendi);
+    ekle(mnuFile, "mnuSablon_Ac", MENU_AC, &Bul_Form::Sablon_Ac_istendi);
+    ekle(mnuFile, "mnuSablon_Sakla", MENU_SAKLA, &Bul_Form::Sablon_Sakla_istendi);
+    ayir(mnuFile, "mnuSablonAyir1");
+    ekle(mnuFile, "mnuRastgele", MENU_RASTGELE, &Bul_Form::rast_yerlestir_istendi);
+    ayir(mnuFile, "mnuSablonAyir2");
+    ekle(mnuFile, "mnuTemizle", MENU_TEMIZLE, [this] { izgara_.harf_temizle(); });
+    ayir(mnuFile, "mnuSablonAyir3");
+    // Ends the program at once: the main window's closing step does not run.
+    ekle(mnuFile, "mnuCikis", MENU_CIKIS, [] { QCoreApplication::exit(0); });
+
+    QAction* mnuBasla = menu_cubugu_->addAction(QString::fromUtf8(MENU_BASLA));
+    mnuBasla->setObjectName(QStringLiteral("mnuBasla"));
+    connect(mnuBasla, &QAction::triggered, this, &Bul_Form::Kos_istendi);
+
+    QMenu* mnuYrd = menu_cubugu_->addMenu(QString::fromUtf8(MENU_YARDIM));
+    mnuYrd->setObjectName(QStringLiteral("mnuYrd"));
+    ekle(mnuYrd, "mnuYardim", MENU_ICINDEKILER, &Bul_Form::yard_istendi);
+    ayir(mnuYrd, "mnuYardimAyir1");
+    ekle(mnuYrd, "mnuHakkinda", MENU_HAKKINDA, &Bul_Form::Hakkinda_istendi);
+}
+
+QSize Bul_Form::sizeHint() const {
+    const int cerceve = 2 * kaydirma_->frameWidth();
+    return grid_->size() + QSize(cerceve, cerceve);
+}
+
+void Bul_Form::closeEvent(QCloseEvent* olay) {
+    // There is one puzzle window for the program's lifetime.
+    olay->ignore();
+}
+
+Cizim_Sonucu Bul_Form::sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi,
+                                  int& Sutun_Sayisi) {
+    const bool onceki = Cizim_Tamam_;
+    Cizim_Tamam_ = false;
+    const bool dosyadan = !Sablon_Yolu.isEmpty();
+    const auto yol = dosya_yolu(Sablon_Yolu);
+    if (dosyadan && satsutoku(yol, Satir_Sayisi, Sutun_Sayisi) != Sablon_Hatasi::Yok) {
+        Cizim_Tamam_ = onceki;
+        return Cizim_Sonucu::Okunamadi;
+    }
+    if (!ebat_gecerli_mi(Satir_Sayisi, Sutun_Sayisi))
+        return Cizim_Sonucu::Ebat_Gecersiz;
+
+    Sablon_Hatasi hata = Sablon_Hatasi::Yok;
+    {
+        Izgara::Toplu_Degisiklik toplu(izgara_);
+        izgara_.ebat_ver(Satir_Sayisi, Sutun_Sayisi);
+        if (dosyadan)
+            hata = syhkroku(yol, izgara_);
+        else
+            izgara_.sabbosalt();
+    }
+
+    // The typing target is left where reading the grid ended.
+    const Hucre_Konumu son =
+        dosyadan ? son_okunan_hucre(izgara_) : Hucre_Konumu{Satir_Sayisi, Sutun_Sayisi};
+    grid_->hucreye_git(son);
+    Cizim_Tamam_ = true;
+    return hata == Sablon_Hatasi::Yok ? Cizim_Sonucu::Tamam : Cizim_Sonucu::Okunamadi;
+}
+
+void Bul_Form::rast_yerlestir(float Siyah_Orani) {
+    Mt_Kaynak kaynak(gece_yarisindan_saniye());
+    velzora::rast_yerlestir(izgara_, Siyah_Orani, kaynak);
+}
+
+void Bul_Form::hucreye_girildi() {
+    if (Cizim_Tamam_) {
+        // Header cells are never the typing target once a layout is done.
+        if (grid_->gecerli_hucre().satir == 0)
+            grid_->hucreye_git({1, grid_->gecerli_hucre().sutun});
+        if (grid_->gecerli_hucre().sutun == 0)
+            grid_->hucreye_git({grid_->gecerli_hucre().satir, 1});
+    }
+    const Hucre_Konumu son = grid_->secim_sonu();
+    Secili_Satir_ = son.satir;
+    Secili_Sutun_ = son.sutun;
+    kaydir(grid_->gecerli_hucre());
+}
+
+void Bul_Form::kaydir(Hucre_Konumu h) {
+    const QRect alan = grid_->hucre_alani(h);
+    kaydirma_->ensureVisible(alan.center().x(), alan.center().y(), alan.width() / 2 + 2,
+                             alan.height() / 2 + 2);
+}
+
+void Bul_Form::cift_tiklandi(Hucre_Konumu h) {
+    izgara_.siyah_yap(h.satir, h.sutun,
+                      izgara_.siyah_mi(h.satir, h.sutun) ? Renk_Kodu::Beyaz : Renk_Kodu::Siyah);
+}
+
+void Bul_Form::harf_basildi(char32_t k) {
+    grid_->hucreye_git({Secili_Satir_, Secili_Sutun_});
+    std::string Girilen_Harf;
+    const Hucre_Konumu h = grid_->gecerli_hucre();
+    // Header cells hold numbers, never letters.
+    if (h.satir < 1 || h.sutun < 1)
+        return;
+    if (izgara_.beyaz_mi(h.satir, h.sutun)) {
+        const Yazim yazim = yazilan_harf(k);
+        if (yazim.tur == Yazim::Tur::Yazilamaz) {
+            emit durum_bildirildi(QString::fromUtf8(YAZILAMAZ).arg(QString::fromUcs4(&k, 1)));
+            return;
+        }
+        if (yazim.tur == Yazim::Tur::Harf)
+            Girilen_Harf.assign(1, yazim.harf);
+    }
+    izgara_.harf_yaz(h.satir, h.sutun, Girilen_Harf);
+}
+
+}  // namespace velzora

@@ -1,0 +1,77 @@
+// The puzzle window: lays the grid out from a template, lets the user toggle
+// black squares and type letters, and carries the menu bar. Commands that
+// belong to the main window are passed on as signals.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "izgara.h"
+#include "izgara_gorunumu.h"
+
+class QMenuBar;
+class QScrollArea;
+
+namespace velzora {
+
+enum class Cizim_Sonucu {
+    Tamam,
+    Ebat_Gecersiz,  // the size is outside 2..50: the caller asks for a new one
+    Okunamadi       // the template file could not be read
+};
+
+class Bul_Form : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Bul_Form(Izgara& izgara, QWidget* ebeveyn = nullptr);
+
+    Izgara_Gorunumu& grid() { return *grid_; }
+    // The menu bar, built here; the main window shows it.
+    QMenuBar* menu_cubugu() const { return menu_cubugu_; }
+
+    // Lays the grid out: reads the size from the template (when the path is
+    // not empty) into Satir_Sayisi and Sutun_Sayisi, then the black squares.
+    // A size outside 2..50 leaves the grid as it was.
+    Cizim_Sonucu sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi, int& Sutun_Sayisi);
+    // Clears the grid and scatters black squares, seeded from the time of day.
+    void rast_yerlestir(float Siyah_Orani);
+
+    bool Cizim_Tamam() const { return Cizim_Tamam_; }
+    int Secili_Satir() const { return Secili_Satir_; }
+    int Secili_Sutun() const { return Secili_Sutun_; }
+
+    QSize sizeHint() const override;
+
+  signals:
+    void Yeni_Sablon_istendi();
+    void Sablon_Ac_istendi();
+    void Sablon_Sakla_istendi();
+    void rast_yerlestir_istendi();
+    void Kos_istendi();
+    void yard_istendi();
+    void Hakkinda_istendi();
+    // A short note for the main window's status bar.
+    void durum_bildirildi(const QString& metin);
+
+  protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+  private:
+    void menuyu_kur();
+    void hucreye_girildi();
+    void cift_tiklandi(Hucre_Konumu h);
+    void harf_basildi(char32_t k);
+    void kaydir(Hucre_Konumu h);
+
+    Izgara& izgara_;
+    Izgara_Gorunumu* grid_;
+    QScrollArea* kaydirma_;
+    QMenuBar* menu_cubugu_;
+
+    bool Cizim_Tamam_ = false;
+    int Secili_Satir_ = 0;
+    int Secili_Sutun_ = 0;
+};
+
+}  // namespace velzora

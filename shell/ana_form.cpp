@@ -1,0 +1,167 @@
+#include "ana_form.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QStatusBar>
+
+#include "arac_cubugu.h"
+#include "bul_form.h"
+#include "hakk_form.h"
+#include "simgeler.h"
+#include "surum.h"
+#include "yardim_penceresi.h"
+
+namespace velzora {
+namespace {
+
+constexpr int DURUM_SURESI_MS = 6000;
+
+}  // namespace
+
+Ana_Form::Ana_Form(Etkilesim& etkilesim, Dizinler dizinler, QWidget* ebeveyn)
+    : QMainWindow(ebeveyn),
+      etkilesim_(etkilesim),
+      dizinler_(std::move(dizinler)),
+      ayarlar_(dizinler_.veri),
+      mdi_(new QMdiArea),
+      tbToolBar_(new Arac_Cubugu) {
+    setObjectName(QStringLiteral("Ana_Form"));
+    setWindowIcon(program_simgesi());
+    mdi_->setObjectName(QStringLiteral("MDIArea"));
+    setCentralWidget(mdi_);
+    addToolBar(Qt::TopToolBarArea, tbToolBar_);
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    connect(tbToolBar_, &Arac_Cubugu::tiklandi, this, &Ana_Form::arac_tiklandi);
+}
+
+Ana_Form::~Ana_Form() {
+    // The puzzle window's view listens to the grid, which is a member: the
+    // window must go before the members do.
+    delete mdi_;
+}
+
+QString Ana_Form::ana_baslik() {
+    return QStringLiteral("VELZORA ") + QString::fromStdString(surum_metni());
+}
+
+Bul_Form& Ana_Form::bul_formu_hazirla() {
+    if (bul_ != nullptr)
+        return *bul_;
+    bul_ = new Bul_Form(durum_.Izgara);
+    // No close box: there is one puzzle window for the program's lifetime.
+    alt_pencere_ =
+        mdi_->addSubWindow(bul_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+    setMenuBar(bul_->menu_cubugu());
+
+    connect(bul_, &Bul_Form::Yeni_Sablon_istendi, this, &Ana_Form::Yeni_Sablon);
+    connect(bul_, &Bul_Form::Sablon_Ac_istendi, this, &Ana_Form::Sablon_Ac);
+    connect(bul_, &Bul_Form::Sablon_Sakla_istendi, this, &Ana_Form::Sablon_Sakla);
+    connect(bul_, &Bul_Form::rast_yerlestir_istendi, this, &Ana_Form::rast_yerlestir);
+    connect(bul_, &Bul_Form::Kos_istendi, this, &Ana_Form::Kos);
+    connect(bul_, &Bul_Form::yard_istendi, this, &Ana_Form::yard);
+    connect(bul_, &Bul_Form::Hakkinda_istendi, this, &Ana_Form::Hakkinda_Goster);
+    connect(bul_, &Bul_Form::durum_bildirildi, this,
+            [this](const QString& metin) { statusBar()->showMessage(metin, DURUM_SURESI_MS); });
+    return *bul_;
+}
+
+void Ana_Form::bul_formu_goster() {
+    Bul_Form& bul = bul_formu_hazirla();
+    if (!isVisible())
+        show();
+    if (alt_pencere_->isMinimized())
+        alt_pencere_->showNormal();
+    else
+        alt_pencere_->show();
+    if (!alt_pencere_->isMaximized()) {
+        // As large as the grid needs, as far as the frame has room.
+        alt_pencere_->adjustSize();
+        alt_pencere_->resize(alt_pencere_->size().boundedTo(mdi_->viewport()->size()));
+    }
+    mdi_->setActiveSubWindow(alt_pencere_);
+    bul.setFocus();
+}
+
+void Ana_Form::arac_tiklandi(const QString& anahtar) {
+    struct Komut {
+        const char* anahtar;
+        void (Ana_Form::*islev)();
+    };
+    static constexpr Komut KOMUTLAR[] = {
+        {"Yeni", &Ana_Form::Yeni_Sablon},
+        {"Ac", &Ana_Form::Sablon_Ac},
+        {"Sakla", &Ana_Form::Sablon_Sakla},
+        {"Rastgele", &Ana_Form::rast_yerlestir},
+        {"Basla", &Ana_Form::Kos},
+        {"Kopyala", &Ana_Form::Pan_Kopyala},
+        {"Duzenle", &Ana_Form::Belgeye_Aktar},
+        {"Sec", &Ana_Form::Tercihleri_Goster},
+        {"Yardim", &Ana_Form::yard},
+    };
+    for (const Komut& k : KOMUTLAR) {
+        if (anahtar == QLatin1String(k.anahtar)) {
+            (this->*k.islev)();
+            return;
+        }
+    }
+}
+
+void Ana_Form::buton_gizle1() {
+    for (int i = 1; i <= Arac_Cubugu::KONUM_SAYISI; ++i) {
+        if (i != Arac_Cubugu::BASLA_KONUMU)
+            tbToolBar_->konum(i)->setEnabled(false);
+    }
+}
+
+void Ana_Form::buton_goster1() {
+    for (int i = 1; i <= Arac_Cubugu::KONUM_SAYISI; ++i)
+        tbToolBar_->konum(i)->setEnabled(true);
+}
+
+void Ana_Form::rast_yerlestir() {
+    bul_formu_hazirla().rast_yerlestir(durum_.Siyah_Orani);
+}
+
+void Ana_Form::Kos() {}
+
+void Ana_Form::Pan_Kopyala() {}
+
+void Ana_Form::Belgeye_Aktar() {}
+
+void Ana_Form::Tercihleri_Goster() {}
+
+void Ana_Form::yard() {
+    if (const auto komut = chm_komutu(dizinler_.program);
+        komut && QProcess::startDetached(komut->program, komut->argumanlar)) {
+        return;
+    }
+    if (yardim_ == nullptr)
+        yardim_ = new Yardim_Penceresi(dizinler_.yardim, this);
+    yardim_->konu_ac(QString::fromLatin1(BASLANGIC_KONUSU));
+    yardim_->show();
+    yardim_->raise();
+    yardim_->activateWindow();
+}
+
+void Ana_Form::Hakkinda_Goster() {
+    if (hakkinda_ == nullptr) {
+        hakkinda_ = new Hakk_Form(program_simgesi(), this);
+        hakkinda_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    hakkinda_->show();
+    hakkinda_->raise();
+    hakkinda_->activateWindow();
+}
+
+Sozluk_Sonucu Ana_Form::sozluk_oku() {
+    return velzora::sozluk_oku(durum_.Sozluk, durum_.Sozluk_Yolu, etkilesim_, this, dizinler_.veri);
+}
+
+void Ana_Form::closeEvent(QCloseEvent* olay) {
+    MDIForm_Unload();
+    olay->accept();
+}
+
+}  // namespace velzora

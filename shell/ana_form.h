@@ -1,0 +1,101 @@
+// The main window: the frame that holds the puzzle window, with the toolbar
+// and the status bar, and the commands that the toolbar and the puzzle
+// window's menu both reach. It owns the program-wide values.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "ayar_deposu.h"
+#include "dizinler.h"
+#include "etkilesim.h"
+#include "program_durumu.h"
+#include "sozluk_yukleyici.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace velzora {
+
+class Arac_Cubugu;
+class Bul_Form;
+class Hakk_Form;
+class Yardim_Penceresi;
+
+enum class Baslangic_Sonucu {
+    Devam,
+    Cikis  // the user chose to leave before a dictionary was loaded
+};
+
+class Ana_Form : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    Ana_Form(Etkilesim& etkilesim, Dizinler dizinler, QWidget* ebeveyn = nullptr);
+    ~Ana_Form() override;
+
+    // Start-up: caption, placement, the stored values, the puzzle window with
+    // the default template, the dictionary. Shows the window.
+    Baslangic_Sonucu MDIForm_Load();
+    // Shut-down: writes the placement (unless minimised) and the four options.
+    void MDIForm_Unload();
+
+    // The commands, in the order of the toolbar's dispatch table.
+    void Yeni_Sablon();
+    void Sablon_Ac();
+    void Sablon_Sakla();
+    void rast_yerlestir();
+    // The solve run: starts a run, or asks the running one to stop.
+    void Kos();
+    // Puts a picture of the grid on the clipboard.
+    void Pan_Kopyala();
+    // Writes the puzzle and its clue lists as a word-processor document.
+    void Belgeye_Aktar();
+    // Shows the preferences dialog without blocking the other windows.
+    void Tercihleri_Goster();
+    void yard();
+
+    // Toolbar lock for a solve run (all but the solve button) and unlock.
+    void buton_gizle1();
+    void buton_goster1();
+
+    void Hakkinda_Goster();
+    // Runs the command of a toolbar key; an unknown key does nothing.
+    void arac_tiklandi(const QString& anahtar);
+    // Loads the dictionary at Sozluk_Yolu, asking for another until one loads.
+    Sozluk_Sonucu sozluk_oku();
+
+    Program_Durumu& durum() { return durum_; }
+    Ayar_Deposu& ayarlar() { return ayarlar_; }
+    Etkilesim& etkilesim() { return etkilesim_; }
+    const Dizinler& dizinler() const { return dizinler_; }
+    Arac_Cubugu* tbToolBar() const { return tbToolBar_; }
+    QStatusBar* sbStatusBar() const { return statusBar(); }
+    // The puzzle window; null until start-up creates it.
+    Bul_Form* bul_form() const { return bul_; }
+    // "VELZORA " and the version text.
+    static QString ana_baslik();
+
+  protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+  private:
+    Bul_Form& bul_formu_hazirla();
+    void bul_formu_goster();
+    Baslangic_Sonucu baslangic_hatasi();
+    bool yerlesimi_oku();
+
+    Etkilesim& etkilesim_;
+    Dizinler dizinler_;
+    Ayar_Deposu ayarlar_;
+    Program_Durumu durum_;
+
+    QMdiArea* mdi_;
+    Arac_Cubugu* tbToolBar_;
+    Bul_Form* bul_ = nullptr;
+    QMdiSubWindow* alt_pencere_ = nullptr;
+    QPointer<Hakk_Form> hakkinda_;
+    QPointer<Yardim_Penceresi> yardim_;
+};
+
+}  // namespace velzora

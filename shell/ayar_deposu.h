@@ -1,0 +1,61 @@
+// The settings store: application "Velzora", section "Settings", eight keys.
+// Every value is kept as text; numbers and flags are converted the same way
+// in both directions. A stored value that cannot be converted reads as
+// nullopt, so that start-up can fall back.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace velzora {
+
+namespace ayar {
+inline constexpr char MainLeft[] = "MainLeft";
+inline constexpr char MainTop[] = "MainTop";
+inline constexpr char MainWidth[] = "MainWidth";
+inline constexpr char MainHeight[] = "MainHeight";
+inline constexpr char SOZ[] = "SOZ";
+inline constexpr char SAB[] = "SAB";
+inline constexpr char SKO[] = "SKO";
+inline constexpr char TEK[] = "TEK";
+
+// Placement in twips.
+inline constexpr float VARSAYILAN_SOL = 1000;
+inline constexpr float VARSAYILAN_UST = 1000;
+inline constexpr float VARSAYILAN_GENISLIK = 6500;
+inline constexpr float VARSAYILAN_YUKSEKLIK = 6500;
+inline constexpr float VARSAYILAN_ORAN = 0.17f;
+inline constexpr bool VARSAYILAN_TEKRAR = false;
+}  // namespace ayar
+
+// Decimal text with "." as the point, blanks around it allowed; nothing else.
+std::optional<float> tek_duyarlikli(const QString& metin);
+// "true" or "false" in any case, or a number (non-zero is true).
+std::optional<bool> mantiksal(const QString& metin);
+// The shortest text that reads back as the same single-precision number.
+QString sayi_metni(float deger);
+QString mantik_metni(bool deger);
+
+class Ayar_Deposu {
+  public:
+    // The default dictionary and template are the built-in ones in the data folder.
+    explicit Ayar_Deposu(const QString& veri_dizini);
+
+    QString varsayilan_sozluk() const { return varsayilan_sozluk_; }
+    QString varsayilan_sablon() const { return varsayilan_sablon_; }
+
+    QString oku(const char* anahtar, const QString& varsayilan) const;
+    std::optional<float> sayi_oku(const char* anahtar, float varsayilan) const;
+    std::optional<bool> mantik_oku(const char* anahtar, bool varsayilan) const;
+
+    void yaz(const char* anahtar, const QString& deger);
+    void sayi_yaz(const char* anahtar, float deger) { yaz(anahtar, sayi_metni(deger)); }
+    void mantik_yaz(const char* anahtar, bool deger) { yaz(anahtar, mantik_metni(deger)); }
+
+  private:
+    QString varsayilan_sozluk_;
+    QString varsayilan_sablon_;
+};
+
+}  // namespace velzora

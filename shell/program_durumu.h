@@ -1,0 +1,30 @@
+// The program-wide values that the commands, the settings store and the solve
+// run share. The main window owns the one instance; nothing else keeps a copy.
+#pragma once
+
+#include <QString>
+
+#include "izgara.h"
+#include "sozluk.h"
+
+namespace velzora {
+
+struct Program_Durumu {
+    QString Sozluk_Yolu;
+    // The template the next layout reads; empty for a blank grid.
+    QString Sablon_Yolu;
+    float Siyah_Orani = 0;
+    bool Tekrar_Izni = false;
+    // No solve run is in progress.
+    bool Hazir = false;
+    // The preferences changed the dictionary path: the next analysis reloads it.
+    bool Sozluk_Degisti = false;
+    // The size a template or the size dialog asked for. The grid takes it only
+    // when it lies inside 2..50, so it may differ from the grid's own size.
+    int Satir_Sayisi = 0;
+    int Sutun_Sayisi = 0;
+    velzora::Sozluk Sozluk;
+    velzora::Izgara Izgara;
+};
+
+}  // namespace velzora

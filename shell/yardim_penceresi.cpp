@@ -1,0 +1,67 @@
+#include "yardim_penceresi.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace velzora {
+namespace {
+
+constexpr char BASLIK[] = "Velzora Yardım";
+constexpr char GERI[] = "Geri";
+constexpr char ILERI[] = "İleri";
+constexpr char ICINDEKILER[] = "İçindekiler";
+
+}  // namespace
+
+std::optional<Harici_Komut> chm_komutu(const QString& program_klasoru) {
+    const QString dosya = QDir(program_klasoru).absoluteFilePath(QString::fromLatin1(CHM_DOSYASI));
+    if (!QFileInfo(dosya).isFile())
+        return std::nullopt;
+    const QString konu = QString::fromLatin1(BASLANGIC_KONUSU);
+    if (const QString xchm = QStandardPaths::findExecutable(QStringLiteral("xchm"));
+        !xchm.isEmpty()) {
+        return Harici_Komut{xchm,
+                            {QStringLiteral("file:") + dosya + QStringLiteral("#xchm:/") + konu}};
+    }
+    if (const QString kchm = QStandardPaths::findExecutable(QStringLiteral("kchmviewer"));
+        !kchm.isEmpty()) {
+        return Harici_Komut{kchm, {QStringLiteral("-showPage"), konu, dosya}};
+    }
+    return std::nullopt;
+}
+
+Yardim_Penceresi::Yardim_Penceresi(const QString& yardim_klasoru, QWidget* ebeveyn)
+    : QWidget(ebeveyn, Qt::Window), tarayici_(new QTextBrowser) {
+    setObjectName(QStringLiteral("Yardim_Penceresi"));
+    setWindowTitle(QString::fromUtf8(BASLIK));
+    tarayici_->setSearchPaths({yardim_klasoru});
+    tarayici_->setOpenExternalLinks(true);
+
+    auto* araclar = new QToolBar;
+    QAction* geri = araclar->addAction(QString::fromUtf8(GERI), tarayici_, &QTextBrowser::backward);
+    QAction* ileri =
+        araclar->addAction(QString::fromUtf8(ILERI), tarayici_, &QTextBrowser::forward);
+    araclar->addAction(QString::fromUtf8(ICINDEKILER), this,
+                       [this] { konu_ac(QString::fromLatin1(BASLANGIC_KONUSU)); });
+    geri->setEnabled(false);
+    ileri->setEnabled(false);
+    connect(tarayici_, &QTextBrowser::backwardAvailable, geri, &QAction::setEnabled);
+    connect(tarayici_, &QTextBrowser::forwardAvailable, ileri, &QAction::setEnabled);
+
+    auto* yerlesim = new QVBoxLayout(this);
+    yerlesim->setContentsMargins(0, 0, 0, 0);
+    yerlesim->setSpacing(0);
+    yerlesim->addWidget(araclar);
+    yerlesim->addWidget(tarayici_);
+    resize(640, 520);
+}
+
+void Yardim_Penceresi::konu_ac(const QString& konu) {
+    tarayici_->setSource(QUrl(konu));
+}
+
+}  // namespace velzora

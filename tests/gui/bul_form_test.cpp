@@ -1,0 +1,288 @@
+// The puzzle window and its grid view: layout, header, toggling, typing.
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "bul_form.h"
+#include "cp1254.h"
+#include "test_ortami.h"
+#include "twip.h"
+
+namespace velzora {
+namespace {
+
+int px(int twip, double dpi) {
+    return twip_piksel(twip, dpi);
+}
+
+// Sends one typed character the way a keyboard with that letter would.
+void yaz(QWidget* w, const QString& metin, Qt::Key tus = Qt::Key_unknown) {
+    QKeyEvent basma(QEvent::KeyPress, tus, Qt::NoModifier, metin);
+    QApplication::sendEvent(w, &basma);
+}
+
+QString harf(const Izgara& g, int r, int c) {
+    return QString::fromStdString(cp1254_utf8(g.harf_al(r, c)));
+}
+
+// Collects the area of every paint event of a widget.
+class Boya_Izleyici : public QObject {
+  public:
+    QRegion bolge;
+    bool eventFilter(QObject*, QEvent* olay) override {
+        if (olay->type() == QEvent::Paint)
+            bolge += static_cast<QPaintEvent*>(olay)->region();
+        return false;
+    }
+};
+
+}  // namespace
+
+class Bul_Form_Testi : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Izgara> izgara_;
+    std::unique_ptr<Bul_Form> bul_;
+    Izgara_Gorunumu* grid() { return &bul_->grid(); }
+
+    void ciz(int R, int C) { QCOMPARE(bul_->sablon_ciz(QString(), R, C), Cizim_Sonucu::Tamam); }
+    QPoint orta(int r, int c) { return grid()->hucre_alani({r, c}).center(); }
+
+  private slots:
+    void init() {
+        izgara_ = std::make_unique<Izgara>();
+        bul_ = std::make_unique<Bul_Form>(*izgara_);
+        bul_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(bul_.get()));
+    }
+    void cleanup() {
+        bul_.reset();
+        izgara_.reset();
+    }
+
+    void yerlesim_olculeri_ve_baslik_data() {
+        QTest::addColumn<int>("R");
+        QTest::addColumn<int>("C");
+        QTest::newRow("2x2") << 2 << 2;
+        QTest::newRow("50x50") << 50 << 50;
+        QTest::newRow("2x50") << 2 << 50;
+    }
+    void yerlesim_olculeri_ve_baslik() {
+        QFETCH(int, R);
+        QFETCH(int, C);
+        ciz(R, C);
+        const double dx = grid()->logicalDpiX();
+        const double dy = grid()->logicalDpiY();
+        QCOMPARE(grid()->satir_adedi(), R + 1);
+        QCOMPARE(grid()->sutun_adedi(), C + 1);
+        QCOMPARE(grid()->sutun_genisligi(0), px(350, dx));
+        QCOMPARE(grid()->sutun_genisligi(C), px(400, dx));
+        QCOMPARE(grid()->satir_yuksekligi(0), px(350, dy));
+        QCOMPARE(grid()->satir_yuksekligi(R), px(400, dy));
+        // The control is (C + 2) x 400 twips wide: 1600 twips for 2 x 2.
+        QCOMPARE(grid()->size(), QSize(px((C + 2) * 400, dx), px((R + 2) * 400, dy)));
+        QCOMPARE(grid()->hucre_alani({R, C}).right() + 1, px(350, dx) + C * px(400, dx));
+
+        QCOMPARE(grid()->hucre_metni({0, 0}), QString());
+        QCOMPARE(grid()->hucre_metni({0, 1}), QStringLiteral("1"));
+        QCOMPARE(grid()->hucre_metni({0, C}), QString::number(C));
+        QCOMPARE(grid()->hucre_metni({R, 0}), QString::number(R));
+
+        // What is painted, not only what is asked: corner, header, cells, surround.
+        const QImage resim = grid()->resim();
+        QCOMPARE(resim.size(), grid()->size());
+        auto renk = [&](QPoint p) { return QColor(resim.pixel(p)); };
+        const QRect kose = grid()->hucre_alani({0, 0});
+        QCOMPARE(renk(kose.topLeft() + QPoint(2, 2)), QColor(255, 192, 128));
+        const QRect baslik = grid()->hucre_alani({0, C});
+        QCOMPARE(renk(baslik.topLeft() + QPoint(1, 1)), QColor(0, 128, 128));
+        QCOMPARE(renk(grid()->hucre_alani({R, 0}).topLeft() + QPoint(1, 1)), QColor(0, 128, 128));
+        QCOMPARE(renk(orta(R, C)), QColor(Qt::white));
+        QCOMPARE(renk(QPoint(grid()->width() - 2, grid()->height() - 2)), QColor(255, 192, 128));
+        // The header number is drawn in white on the teal.
+        int beyaz = 0;
+        for (int y = baslik.top(); y < baslik.bottom(); ++y) {
+            for (int x = baslik.left(); x < baslik.right(); ++x)
+                beyaz += qGray(resim.pixel(x, y)) > 200;
+        }
+        QVERIFY(beyaz > 5);
+    }
+
+    void degisiklik_yalniz_degisen_hucreleri_cizer() {
+        ciz(9, 9);
+        QApplication::processEvents();
+        Boya_Izleyici iz;
+        grid()->installEventFilter(&iz);
+        {
+            Izgara::Toplu_Degisiklik toplu(*izgara_);
+            izgara_->harf_yaz(3, 4, "A");
+            izgara_->siyah_yap(3, 6, Renk_Kodu::Siyah);
+        }
+        QTRY_VERIFY(!iz.bolge.isEmpty());
+        QCOMPARE(iz.bolge.boundingRect(),
+                 grid()->hucre_alani({3, 4}).united(grid()->hucre_alani({3, 6})));
+
+        iz.bolge = QRegion();
+        ciz(5, 5);
+        QTRY_VERIFY(!iz.bolge.isEmpty());
+        QCOMPARE(iz.bolge.boundingRect(), grid()->rect());
+    }
+
+    void ebat_disindaki_yerlesim_reddedilir() {
+        ciz(4, 5);
+        izgara_->siyah_yap(2, 2, Renk_Kodu::Siyah);
+        for (auto [r, c] : {std::pair{1, 5}, {51, 5}, {5, 51}, {0, 0}}) {
+            QCOMPARE(bul_->sablon_ciz(QString(), r, c), Cizim_Sonucu::Ebat_Gecersiz);
+            QVERIFY(!bul_->Cizim_Tamam());
+            QCOMPARE(izgara_->Satir_Sayisi(), 4);
+            QVERIFY(izgara_->siyah_mi(2, 2));
+        }
+    }
+
+    void yerlesim_dosyadan_ve_okunamayan_dosya() {
+        QTemporaryDir d;
+        const QString sab = test::dosya_yaz(d.filePath("sab1.txt"), test::KUCUK_SABLON);
+        izgara_->harf_yaz(1, 1, "A");
+        int R = 0, C = 0;
+        QCOMPARE(bul_->sablon_ciz(sab, R, C), Cizim_Sonucu::Tamam);
+        QCOMPARE(std::pair(R, C), std::pair(3, 4));
+        QVERIFY(izgara_->siyah_mi(1, 4) && izgara_->siyah_mi(3, 1));
+        QCOMPARE(harf(*izgara_, 1, 1), QString());
+        QVERIFY(bul_->Cizim_Tamam());
+        // Reading ends on the last black square: that is the typing target.
+        QCOMPARE(grid()->gecerli_hucre(), (Hucre_Konumu{3, 1}));
+        QCOMPARE(std::pair(bul_->Secili_Satir(), bul_->Secili_Sutun()), std::pair(3, 1));
+
+        QCOMPARE(bul_->sablon_ciz(d.filePath("yok.txt"), R, C), Cizim_Sonucu::Okunamadi);
+        QVERIFY(izgara_->siyah_mi(1, 4));
+        QVERIFY(bul_->Cizim_Tamam());
+    }
+
+    void cift_tiklama_rengi_degistirir_harfi_korur() {
+        ciz(5, 5);
+        izgara_->harf_yaz(2, 3, "K");
+        QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(2, 3));
+        QVERIFY(izgara_->siyah_mi(2, 3));
+        QCOMPARE(harf(*izgara_, 2, 3), QStringLiteral("K"));
+        QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(2, 3));
+        QVERIFY(izgara_->beyaz_mi(2, 3));
+        QCOMPARE(harf(*izgara_, 2, 3), QStringLiteral("K"));
+
+        // Header cells and the area outside the cells do nothing.
+        QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(0, 3));
+        QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(3, 0));
+        QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier,
+                           QPoint(grid()->width() - 2, grid()->height() - 2));
+        for (int r = 1; r <= 5; ++r) {
+            for (int c = 1; c <= 5; ++c)
+                QVERIFY(izgara_->beyaz_mi(r, c));
+        }
+    }
+
+    void baslik_hucresi_hedef_olmaz() {
+        ciz(5, 6);
+        QTest::mouseClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(0, 4));
+        QCOMPARE(grid()->gecerli_hucre(), (Hucre_Konumu{1, 4}));
+        QTest::mouseClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(0, 0));
+        QCOMPARE(grid()->gecerli_hucre(), (Hucre_Konumu{1, 1}));
+        QTest::keyClick(grid(), Qt::Key_Left);
+        QCOMPARE(grid()->gecerli_hucre(), (Hucre_Konumu{1, 1}));
+        QTest::keyClick(grid(), Qt::Key_End);
+        QTest::keyClick(grid(), Qt::Key_PageDown);
+        QCOMPARE(grid()->gecerli_hucre(), (Hucre_Konumu{5, 6}));
+        QCOMPARE(std::pair(bul_->Secili_Satir(), bul_->Secili_Sutun()), std::pair(5, 6));
+    }
+
+    void yazim_tablosu_data() {
+        QTest::addColumn<QString>("basilan");
+        QTest::addColumn<int>("tus");
+        QTest::addColumn<QString>("yazilan");
+        QTest::newRow("i") << "i" << 0 << "İ";
+        QTest::newRow("ı") << "ı" << 0 << "I";
+        QTest::newRow("ş") << "ş" << 0 << "Ş";
+        QTest::newRow("ğ") << "ğ" << 0 << "Ğ";
+        QTest::newRow("q") << "q" << 0 << "Q";
+        QTest::newRow("I") << "I" << 0 << "I";
+        QTest::newRow("İ") << "İ" << 0 << "İ";
+        QTest::newRow("digit") << "7" << 0 << "";
+        QTest::newRow("blank") << " " << int(Qt::Key_Space) << "";
+        QTest::newRow("backspace") << "\b" << int(Qt::Key_Backspace) << "";
+        QTest::newRow("escape") << "\x1b" << int(Qt::Key_Escape) << "";
+    }
+    void yazim_tablosu() {
+        QFETCH(QString, basilan);
+        QFETCH(int, tus);
+        QFETCH(QString, yazilan);
+        ciz(3, 3);
+        QTest::mouseClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(2, 2));
+        izgara_->harf_yaz(2, 2, "Z");
+        yaz(grid(), basilan, tus ? Qt::Key(tus) : Qt::Key_unknown);
+        QCOMPARE(harf(*izgara_, 2, 2), yazilan);
+        // The typing target does not move on.
+        QCOMPARE(grid()->gecerli_hucre(), (Hucre_Konumu{2, 2}));
+    }
+
+    void yazim_ozel_durumlar() {
+        ciz(3, 3);
+        // Right after a blank layout the typing target is the last cell.
+        yaz(grid(), QStringLiteral("a"));
+        QCOMPARE(harf(*izgara_, 3, 3), QStringLiteral("A"));
+
+        // A key on a black square empties its text; it stays black.
+        izgara_->harf_yaz(1, 2, "K");
+        izgara_->siyah_yap(1, 2, Renk_Kodu::Siyah);
+        QTest::mouseClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(1, 2));
+        yaz(grid(), QStringLiteral("b"));
+        QVERIFY(izgara_->siyah_mi(1, 2));
+        QCOMPARE(harf(*izgara_, 1, 2), QString());
+
+        // A letter without a Windows-1254 form changes nothing and says so.
+        QSignalSpy durum(bul_.get(), &Bul_Form::durum_bildirildi);
+        QTest::mouseClick(grid(), Qt::LeftButton, Qt::NoModifier, orta(3, 3));
+        yaz(grid(), QStringLiteral("ł"));
+        QCOMPARE(harf(*izgara_, 3, 3), QStringLiteral("A"));
+        QCOMPARE(durum.count(), 1);
+        QVERIFY(durum.at(0).at(0).toString().contains(QStringLiteral("ł")));
+    }
+
+    void menu_cubugu_tam_olarak() {
+        QMenuBar* mb = bul_->menu_cubugu();
+        QStringList ust;
+        for (QAction* a : mb->actions())
+            ust << a->text();
+        QCOMPARE(ust, (QStringList{"&Şablon", "&Başla", "&Yardım"}));
+        QVERIFY(mb->actions()[1]->menu() == nullptr);
+
+        auto ogeler = [](QAction* a) {
+            QStringList s;
+            for (QAction* o : a->menu()->actions())
+                s << (o->isSeparator() ? QStringLiteral("-") : o->text());
+            return s;
+        };
+        QCOMPARE(ogeler(mb->actions()[0]),
+                 (QStringList{"&Yeni", "&Aç", "&Sakla", "-", "&Rastgele Kare Yerleştir", "-",
+                              "&Harf Temizle", "-", "&Çıkış"}));
+        QCOMPARE(ogeler(mb->actions()[2]), (QStringList{"&İçindekiler", "-", "&Hakkında"}));
+
+        // The top-level "&Başla" acts when clicked.
+        QSignalSpy kos(bul_.get(), &Bul_Form::Kos_istendi);
+        mb->actions()[1]->trigger();
+        QCOMPARE(kos.count(), 1);
+
+        // "&Harf Temizle" empties every cell and keeps the black squares.
+        ciz(3, 3);
+        izgara_->harf_yaz(1, 1, "A");
+        izgara_->harf_yaz(2, 2, "B");
+        izgara_->siyah_yap(2, 2, Renk_Kodu::Siyah);
+        bul_->findChild<QAction*>(QStringLiteral("mnuTemizle"))->trigger();
+        QCOMPARE(harf(*izgara_, 1, 1), QString());
+        QCOMPARE(harf(*izgara_, 2, 2), QString());
+        QVERIFY(izgara_->siyah_mi(2, 2));
+    }
+};
+
+}  // namespace velzora
+
+QTEST_MAIN(velzora::Bul_Form_Testi)
+#include "bul_form_test.moc"

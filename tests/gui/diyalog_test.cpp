@@ -1,0 +1,226 @@
+// The dialogs: the size dialog's reading and spin limits, the real file
+// dialog and message boxes as the program shows them, and the help.
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+#include "ebat_frm.h"
+#include "ebat_kutusu.h"
+#include "qt_etkilesim.h"
+#include "test_ortami.h"
+#include "yardim_penceresi.h"
+
+namespace velzora {
+namespace {
+
+// Runs `yanit` on the modal dialog as soon as it is up. A check that fails
+// inside it leaves the dialog open; it is closed then, so the test ends.
+template <typename Pencere>
+void cevapla(std::function<void(Pencere*)> yanit) {
+    QTimer::singleShot(0, [yanit] {
+        auto* p = qobject_cast<Pencere*>(QApplication::activeModalWidget());
+        if (p == nullptr)
+            qFatal("no modal dialog of the expected kind");
+        yanit(p);
+        if (p->isVisible())
+            p->reject();
+    });
+}
+
+}  // namespace
+
+class Diyalog_Testi : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Gecici_Ayarlar> ayarlar_;
+
+  private slots:
+    void init() { ayarlar_ = std::make_unique<test::Gecici_Ayarlar>(); }
+    void cleanup() { ayarlar_.reset(); }
+
+    void ebat_okuma_data() {
+        QTest::addColumn<QString>("satir");
+        QTest::addColumn<QString>("sutun");
+        QTest::addColumn<int>("R");
+        QTest::addColumn<int>("C");
+        QTest::newRow("plain") << "12"
+                               << "9" << 12 << 9;
+        QTest::newRow("halves to even") << "7.5"
+                                        << "2.5" << 8 << 2;
+        QTest::newRow("leading number") << "12abc"
+                                        << " 45" << 12 << 45;
+        QTest::newRow("no number") << ""
+                                   << "on" << 0 << 0;
+        QTest::newRow("too large") << "99999"
+                                   << "-3" << 0 << -3;
+    }
+    void ebat_okuma() {
+        QFETCH(QString, satir);
+        QFETCH(QString, sutun);
+        QFETCH(int, R);
+        QFETCH(int, C);
+        Ebat_Frm frm({9, 9});
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Tasarlanacak bulmacanın ebatlarını giriniz."));
+        QCOMPARE(frm.Text1->metin(), QStringLiteral("9"));
+        frm.Text1->metin_yaz(satir);
+        frm.Text2->metin_yaz(sutun);
+        frm.Command1->click();
+        QCOMPARE(frm.result(), int(QDialog::Accepted));
+        QCOMPARE(frm.sonuc(), (std::optional<Ebat>(Ebat{R, C})));
+    }
+
+    void ebat_kapatma_kutusu_yanitsizdir() {
+        Ebat_Frm frm({4, 5});
+        cevapla<Ebat_Frm>([](Ebat_Frm* f) { f->close(); });
+        frm.exec();
+        QCOMPARE(frm.sonuc(), std::nullopt);
+        Qt_Etkilesim etkilesim;
+        cevapla<Ebat_Frm>([](Ebat_Frm* f) {
+            f->Text1->metin_yaz(QStringLiteral("6"));
+            QTest::keyClick(f->Text2, Qt::Key_Return);
+        });
+        QCOMPARE(etkilesim.ebat_sor(nullptr, {4, 5}), (std::optional<Ebat>(Ebat{6, 5})));
+    }
+
+    void ok_dugmeleri_2_ile_30_arasinda() {
+        Ebat_Kutusu kutu;
+        kutu.metin_yaz(QStringLiteral("29"));
+        kutu.stepBy(1);
+        QCOMPARE(kutu.metin(), QStringLiteral("30"));
+        kutu.stepBy(1);
+        QCOMPARE(kutu.metin(), QStringLiteral("30"));
+        // A typed 45 is kept until an arrow is used.
+        kutu.metin_yaz(QStringLiteral("45"));
+        QTest::keyClick(&kutu, Qt::Key_Up);
+        QCOMPARE(kutu.metin(), QStringLiteral("45"));
+        kutu.stepBy(-1);
+        QCOMPARE(kutu.metin(), QStringLiteral("30"));
+        kutu.metin_yaz(QStringLiteral("3"));
+        kutu.stepBy(-5);
+        QCOMPARE(kutu.metin(), QStringLiteral("2"));
+        QTest::keyClick(&kutu, Qt::Key_Down);
+        QCOMPARE(kutu.metin(), QStringLiteral("2"));
+        QTest::keyClick(&kutu, Qt::Key_Up);
+        QCOMPARE(kutu.metin(), QStringLiteral("3"));
+    }
+
+    void filtre_donusumu() {
+        QCOMPARE(qt_filtresi(QStringLiteral("Şablonlar (sab*.txt)|sab*.txt")),
+                 QStringLiteral("Şablonlar (sab*.txt)"));
+        QCOMPARE(qt_filtresi(QStringLiteral(" sab*.txt|sab*.txt")), QStringLiteral(" sab*.txt"));
+        QCOMPARE(qt_filtresi(QStringLiteral("Metin|*.txt|Hepsi|*")),
+                 QStringLiteral("Metin (*.txt);;Hepsi (*)"));
+    }
+
+    void gercek_dosya_diyalogu() {
+        QTemporaryDir d;
+        const QString sab = test::dosya_yaz(d.filePath("sab3.txt"), test::KUCUK_SABLON);
+        Qt_Etkilesim etkilesim;
+        Dosya_Istegi ac{Dosya_Istegi::Tur::Ac,
+                        QStringLiteral("Şablon Aç"),
+                        QStringLiteral("Şablonlar (sab*.txt)|sab*.txt"),
+                        QStringLiteral("txt"),
+                        d.path(),
+                        true};
+        cevapla<QFileDialog>([&](QFileDialog* f) {
+            QCOMPARE(f->windowTitle(), QStringLiteral("Şablon Aç"));
+            QCOMPARE(f->nameFilters(), QStringList{"Şablonlar (sab*.txt)"});
+            QCOMPARE(f->defaultSuffix(), QStringLiteral("txt"));
+            QCOMPARE(f->acceptMode(), QFileDialog::AcceptOpen);
+            QCOMPARE(f->fileMode(), QFileDialog::ExistingFile);
+            f->selectFile(sab);
+            static_cast<QDialog*>(f)->accept();
+        });
+        QCOMPARE(etkilesim.dosya_sor(nullptr, ac), sab);
+
+        // The same dialog offers the last chosen name; a typed name without
+        // extension gets ".txt"; cancelling gives nothing.
+        Dosya_Istegi sakla{Dosya_Istegi::Tur::Sakla,
+                           QStringLiteral("Şablon Sakla"),
+                           QStringLiteral(" sab*.txt|sab*.txt"),
+                           QStringLiteral("txt"),
+                           {},
+                           true};
+        cevapla<QFileDialog>([&](QFileDialog* f) {
+            QCOMPARE(f->acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(f->selectedFiles(), QStringList{sab});
+            QVERIFY(!f->testOption(QFileDialog::DontConfirmOverwrite));
+            f->selectFile(d.filePath("sab4"));
+            static_cast<QDialog*>(f)->accept();
+        });
+        QCOMPARE(etkilesim.dosya_sor(nullptr, sakla), d.filePath("sab4.txt"));
+        cevapla<QFileDialog>([](QFileDialog* f) { f->reject(); });
+        QCOMPARE(etkilesim.dosya_sor(nullptr, ac), QString());
+    }
+
+    void mesaj_kutulari() {
+        Qt_Etkilesim etkilesim;
+        cevapla<QMessageBox>([](QMessageBox* m) {
+            QCOMPARE(m->windowTitle(), QStringLiteral("Velzora"));
+            QCOMPARE(m->text(), QStringLiteral("Dosya bulunamadı"));
+            QCOMPARE(m->buttons().size(), 1);
+            m->accept();
+        });
+        etkilesim.mesaj(nullptr, QStringLiteral("Dosya bulunamadı"));
+
+        cevapla<QMessageBox>([](QMessageBox* m) {
+            QCOMPARE(m->windowTitle(), QStringLiteral("Durdur"));
+            QCOMPARE(m->defaultButton(), m->button(QMessageBox::No));
+            QTest::keyClick(m, Qt::Key_Return);
+        });
+        QVERIFY(!etkilesim.soru(nullptr, QStringLiteral("Durdur"), QStringLiteral("?")));
+        cevapla<QMessageBox>([](QMessageBox* m) { m->button(QMessageBox::Yes)->click(); });
+        QVERIFY(etkilesim.soru(nullptr, QStringLiteral("Durdur"), QStringLiteral("?")));
+    }
+
+    // Every page the start page reaches exists, and so does every page
+    // another page links to.
+    void yardim_sayfalarinin_baglantilari() {
+        const QDir yardim(QStringLiteral(VELZORA_YARDIM_KAYNAGI));
+        QVERIFY(yardim.exists(QString::fromLatin1(BASLANGIC_KONUSU)));
+        const QRegularExpression baglanti(QStringLiteral("href=\"([^\"#:]+)"));
+        QStringList ulasilan{QString::fromLatin1(BASLANGIC_KONUSU)};
+        for (qsizetype i = 0; i < ulasilan.size(); ++i) {
+            const QString metin =
+                QString::fromUtf8(test::dosya_icerigi(yardim.filePath(ulasilan[i])));
+            for (const auto& e : baglanti.globalMatch(metin)) {
+                const QString hedef = e.captured(1);
+                QVERIFY2(yardim.exists(hedef), qPrintable(ulasilan[i] + " -> " + hedef));
+                if (hedef.endsWith(QStringLiteral(".htm")) && !ulasilan.contains(hedef))
+                    ulasilan << hedef;
+            }
+        }
+        // One page for each toolbar button and menu command, and no orphans.
+        QVERIFY(ulasilan.size() >= 12);
+        QCOMPARE(ulasilan.size(), yardim.entryList({QStringLiteral("*.htm")}).size());
+    }
+
+    void chm_varsa_goruntuleyici_acar() {
+        QTemporaryDir program;
+        QTemporaryDir yol;
+        const QByteArray eski_yol = qgetenv("PATH");
+        qputenv("PATH", yol.path().toLocal8Bit());
+        QCOMPARE(chm_komutu(program.path()), std::nullopt);
+        test::dosya_yaz(program.filePath("bulmaca_help1.chm"), "ITSF");
+        QCOMPARE(chm_komutu(program.path()), std::nullopt);  // no viewer installed
+        const QString xchm = test::dosya_yaz(yol.filePath("xchm"), "#!/bin/sh\n");
+        QFile::setPermissions(xchm, QFile::ReadOwner | QFile::ExeOwner);
+        const auto komut = chm_komutu(program.path());
+        qputenv("PATH", eski_yol);
+        QVERIFY(komut);
+        QCOMPARE(komut->program, xchm);
+        QCOMPARE(komut->argumanlar, QStringList{"file:" + program.filePath("bulmaca_help1.chm") +
+                                                "#xchm:/buton2.htm"});
+    }
+};
+
+}  // namespace velzora
+
+QTEST_MAIN(velzora::Diyalog_Testi)
+#include "diyalog_test.moc"

@@ -1,0 +1,100 @@
+// What every window test needs: a settings store of its own in a temporary
+// folder, a data folder with a small dictionary and template, and scripted
+// answers in place of the dialogs.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <vector>
+
+#include "etkilesim.h"
+
+namespace velzora::test {
+
+// Points the settings store of this process at a fresh folder.
+class Gecici_Ayarlar {
+  public:
+    Gecici_Ayarlar() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dizin_.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dizin_.path());
+    }
+    QString dosya() const { return dizin_.path() + QStringLiteral("/Velzora/Velzora.ini"); }
+    void yaz(const QString& anahtar, const QString& deger) const {
+        QSettings s(dosya(), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Settings/") + anahtar, deger);
+    }
+    QVariant oku(const QString& anahtar) const {
+        return QSettings(dosya(), QSettings::IniFormat)
+            .value(QStringLiteral("Settings/") + anahtar);
+    }
+
+  private:
+    QTemporaryDir dizin_;
+};
+
+inline QString dosya_yaz(const QString& yol, const QByteArray& icerik) {
+    QDir().mkpath(QFileInfo(yol).absolutePath());
+    QFile f(yol);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(yol));
+    f.write(icerik);
+    return yol;
+}
+
+inline QByteArray dosya_icerigi(const QString& yol) {
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A dictionary of three entries, one with Turkish letters (Windows-1254).
+inline constexpr char KUCUK_SOZLUK[] =
+    "EV:Yaşanan yer\r\nAT:Binek hayvanı\r\n\xDE"
+    "AL:Omuz örtüsü\r\n";
+// 3 x 4 with black squares at (1, 4) and (3, 1).
+inline constexpr char KUCUK_SABLON[] = "BULMACA SABLONU\r\n 3  4 \r\n 1  4 \r\n 3  1 \r\n";
+
+// Scripted answers for the dialogs, and a record of what was asked. Running
+// out of answers fails the test instead of looping for ever.
+class Senaryolu_Etkilesim final : public Etkilesim {
+  public:
+    std::deque<QString> dosya_yanitlari;
+    std::deque<std::optional<Ebat>> ebat_yanitlari;
+    std::deque<bool> soru_yanitlari;
+
+    std::vector<QString> mesajlar;
+    std::vector<Dosya_Istegi> dosya_istekleri;
+    std::vector<Ebat> ebat_baslangiclari;
+    std::vector<QString> sorular;
+
+    void mesaj(QWidget*, const QString& metin) override { mesajlar.push_back(metin); }
+
+    bool soru(QWidget*, const QString&, const QString& metin) override {
+        sorular.push_back(metin);
+        return al(soru_yanitlari, "question");
+    }
+    QString dosya_sor(QWidget*, const Dosya_Istegi& istek) override {
+        dosya_istekleri.push_back(istek);
+        return al(dosya_yanitlari, "file dialog");
+    }
+    std::optional<Ebat> ebat_sor(QWidget*, Ebat baslangic) override {
+        ebat_baslangiclari.push_back(baslangic);
+        return al(ebat_yanitlari, "size dialog");
+    }
+
+  private:
+    template <typename T>
+    static T al(std::deque<T>& yanitlar, const char* ne) {
+        if (yanitlar.empty())
+            qFatal("unexpected %s: no scripted answer left", ne);
+        T yanit = std::move(yanitlar.front());
+        yanitlar.pop_front();
+        return yanit;
+    }
+};
+
+}  // namespace velzora::test
