@@ -32,6 +32,7 @@ constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
 constexpr char MENU_HAKKINDA[] = "&Hakkında";
 
 constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
+constexpr char KILITLI[] = "Çözüm sürerken bulmaca değiştirilemez.";
 
 // The cell that reading a template visits last: its last black square in row
 // order, or the last cell when it has none.
@@ -75,6 +76,7 @@ void Bul_Form::menuyu_kur() {
         QAction* eylem = menu->addAction(QString::fromUtf8(baslik));
         eylem->setObjectName(QString::fromLatin1(ad));
         connect(eylem, &QAction::triggered, this, hedef);
+        return eylem;
     };
     auto ayir = [](QMenu* menu, const char* ad) {
         menu->addSeparator()->setObjectName(QString::fromLatin1(ad));
@@ -82,16 +84,24 @@ void Bul_Form::menuyu_kur() {
 
     QMenu* mnuFile = menu_cubugu_->addMenu(QString::fromUtf8(MENU_SABLON));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    ekle(mnuFile, "mnuYeni_Sablon", MENU_YENI, &Bul_Form::Yeni_Sablon_istendi);
-    ekle(mnuFile, "mnuSablon_Ac", MENU_AC, &Bul_Form::Sablon_Ac_istendi);
+    degistiren_komutlar_[0] =
+        ekle(mnuFile, "mnuYeni_Sablon", MENU_YENI, &Bul_Form::Yeni_Sablon_istendi);
+    degistiren_komutlar_[1] = ekle(mnuFile, "mnuSablon_Ac", MENU_AC, &Bul_Form::Sablon_Ac_istendi);
     ekle(mnuFile, "mnuSablon_Sakla", MENU_SAKLA, &Bul_Form::Sablon_Sakla_istendi);
     ayir(mnuFile, "mnuSablonAyir1");
-    ekle(mnuFile, "mnuRastgele", MENU_RASTGELE, &Bul_Form::rast_yerlestir_istendi);
+    degistiren_komutlar_[2] =
+        ekle(mnuFile, "mnuRastgele", MENU_RASTGELE, &Bul_Form::rast_yerlestir_istendi);
     ayir(mnuFile, "mnuSablonAyir2");
-    ekle(mnuFile, "mnuTemizle", MENU_TEMIZLE, [this] { izgara_.harf_temizle(); });
+    degistiren_komutlar_[3] = ekle(mnuFile, "mnuTemizle", MENU_TEMIZLE, [this] {
+        if (!kilit_bildir())
+            izgara_.harf_temizle();
+    });
     ayir(mnuFile, "mnuSablonAyir3");
     // Ends the program at once: the main window's closing step does not run.
-    ekle(mnuFile, "mnuCikis", MENU_CIKIS, [] { QCoreApplication::exit(0); });
+    ekle(mnuFile, "mnuCikis", MENU_CIKIS, [this] {
+        emit Cikis_istendi();
+        QCoreApplication::exit(0);
+    });
 
     QAction* mnuBasla = menu_cubugu_->addAction(QString::fromUtf8(MENU_BASLA));
     mnuBasla->setObjectName(QStringLiteral("mnuBasla"));
@@ -150,6 +160,18 @@ void Bul_Form::rast_yerlestir(float Siyah_Orani) {
     velzora::rast_yerlestir(izgara_, Siyah_Orani, kaynak);
 }
 
+void Bul_Form::duzenleme_kilidi(bool kilitli) {
+    kilitli_ = kilitli;
+    for (QAction* eylem : degistiren_komutlar_)
+        eylem->setEnabled(!kilitli);
+}
+
+bool Bul_Form::kilit_bildir() {
+    if (kilitli_)
+        emit durum_bildirildi(QString::fromUtf8(KILITLI));
+    return kilitli_;
+}
+
 void Bul_Form::hucreye_girildi() {
     if (Cizim_Tamam_) {
         // Header cells are never the typing target once a layout is done.
@@ -171,6 +193,8 @@ void Bul_Form::kaydir(Hucre_Konumu h) {
 }
 
 void Bul_Form::cift_tiklandi(Hucre_Konumu h) {
+    if (kilit_bildir())
+        return;
     izgara_.siyah_yap(h.satir, h.sutun,
                       izgara_.siyah_mi(h.satir, h.sutun) ? Renk_Kodu::Beyaz : Renk_Kodu::Siyah);
 }
@@ -180,7 +204,7 @@ void Bul_Form::harf_basildi(char32_t k) {
     std::string Girilen_Harf;
     const Hucre_Konumu h = grid_->gecerli_hucre();
     // Header cells hold numbers, never letters.
-    if (h.satir < 1 || h.sutun < 1)
+    if (h.satir < 1 || h.sutun < 1 || kilit_bildir())
         return;
     if (izgara_.beyaz_mi(h.satir, h.sutun)) {
         const Yazim yazim = yazilan_harf(k);

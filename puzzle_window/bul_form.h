@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
+
 #include "izgara.h"
 #include "izgara_gorunumu.h"
 
@@ -37,6 +39,12 @@ class Bul_Form : public QWidget {
     // Clears the grid and scatters black squares, seeded from the time of day.
     void rast_yerlestir(float Siyah_Orani);
 
+    // While a solve run works on the grid: the menu items that change the
+    // grid or the template are disabled, and double clicks and typing are
+    // refused with a word on the status bar.
+    void duzenleme_kilidi(bool kilitli);
+    bool duzenleme_kilitli() const { return kilitli_; }
+
     bool Cizim_Tamam() const { return Cizim_Tamam_; }
     int Secili_Satir() const { return Secili_Satir_; }
     int Secili_Sutun() const { return Secili_Sutun_; }
@@ -49,6 +57,8 @@ class Bul_Form : public QWidget {
     void Sablon_Sakla_istendi();
     void rast_yerlestir_istendi();
     void Kos_istendi();
+    // "&Çıkış": told before the program ends.
+    void Cikis_istendi();
     void yard_istendi();
     void Hakkinda_istendi();
     // A short note for the main window's status bar.
@@ -63,11 +73,16 @@ class Bul_Form : public QWidget {
     void cift_tiklandi(Hucre_Konumu h);
     void harf_basildi(char32_t k);
     void kaydir(Hucre_Konumu h);
+    bool kilit_bildir();
 
     Izgara& izgara_;
     Izgara_Gorunumu* grid_;
     QScrollArea* kaydirma_;
     QMenuBar* menu_cubugu_;
+
+    // mnuYeni_Sablon, mnuSablon_Ac, mnuRastgele, mnuTemizle.
+    std::array<QAction*, 4> degistiren_komutlar_{};
+    bool kilitli_ = false;
 
     bool Cizim_Tamam_ = false;
     int Secili_Satir_ = 0;

@@ -11,12 +11,14 @@
 #include "hakk_form.h"
 #include "simgeler.h"
 #include "surum.h"
+#include "tercihler.h"
 #include "yardim_penceresi.h"
 
 namespace velzora {
 namespace {
 
 constexpr int DURUM_SURESI_MS = 6000;
+constexpr char KOMUT_KULLANILAMAZ[] = "Çözüm sürerken bu komut kullanılamaz.";
 
 }  // namespace
 
@@ -26,7 +28,8 @@ Ana_Form::Ana_Form(Etkilesim& etkilesim, Dizinler dizinler, QWidget* ebeveyn)
       dizinler_(std::move(dizinler)),
       ayarlar_(dizinler_.veri),
       mdi_(new QMdiArea),
-      tbToolBar_(new Arac_Cubugu) {
+      tbToolBar_(new Arac_Cubugu),
+      calisma_(*this) {
     setObjectName(QStringLiteral("Ana_Form"));
     setWindowIcon(program_simgesi());
     mdi_->setObjectName(QStringLiteral("MDIArea"));
@@ -62,6 +65,11 @@ Bul_Form& Ana_Form::bul_formu_hazirla() {
     connect(bul_, &Bul_Form::Kos_istendi, this, &Ana_Form::Kos);
     connect(bul_, &Bul_Form::yard_istendi, this, &Ana_Form::yard);
     connect(bul_, &Bul_Form::Hakkinda_istendi, this, &Ana_Form::Hakkinda_Goster);
+    // The program ends at once; a run in progress stops without a word.
+    connect(bul_, &Bul_Form::Cikis_istendi, this, [this] {
+        if (calisma_.suruyor())
+            calisma_.cikis_iste();
+    });
     connect(bul_, &Bul_Form::durum_bildirildi, this,
             [this](const QString& metin) { statusBar()->showMessage(metin, DURUM_SURESI_MS); });
     return *bul_;
@@ -120,17 +128,34 @@ void Ana_Form::buton_goster1() {
         tbToolBar_->konum(i)->setEnabled(true);
 }
 
+bool Ana_Form::komut_reddedildi() {
+    if (!calisma_.suruyor())
+        return false;
+    statusBar()->showMessage(QString::fromUtf8(KOMUT_KULLANILAMAZ), DURUM_SURESI_MS);
+    return true;
+}
+
 void Ana_Form::rast_yerlestir() {
+    if (komut_reddedildi())
+        return;
     bul_formu_hazirla().rast_yerlestir(durum_.Siyah_Orani);
 }
 
-void Ana_Form::Kos() {}
+void Ana_Form::Kos() {
+    calisma_.Kos();
+}
 
 void Ana_Form::Pan_Kopyala() {}
 
 void Ana_Form::Belgeye_Aktar() {}
 
-void Ana_Form::Tercihleri_Goster() {}
+void Ana_Form::Tercihleri_Goster() {
+    if (tercihler_ == nullptr)
+        tercihler_ = new Tercihler(durum_, ayarlar_, etkilesim_, dizinler_.veri, this);
+    tercihler_->show();
+    tercihler_->raise();
+    tercihler_->activateWindow();
+}
 
 void Ana_Form::yard() {
     if (const auto komut = chm_komutu(dizinler_.program);
@@ -160,6 +185,12 @@ Sozluk_Sonucu Ana_Form::sozluk_oku() {
 }
 
 void Ana_Form::closeEvent(QCloseEvent* olay) {
+    // A run stops first and then closes the window again.
+    if (calisma_.suruyor()) {
+        calisma_.kapanis_iste();
+        olay->ignore();
+        return;
+    }
     MDIForm_Unload();
     olay->accept();
 }

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "ayar_deposu.h"
+#include "cozum_calistirma.h"
 #include "dizinler.h"
 #include "etkilesim.h"
 #include "program_durumu.h"
@@ -20,6 +21,7 @@ namespace velzora {
 class Arac_Cubugu;
 class Bul_Form;
 class Hakk_Form;
+class Tercihler;
 class Yardim_Penceresi;
 
 enum class Baslangic_Sonucu {
@@ -73,6 +75,11 @@ class Ana_Form : public QMainWindow {
     QStatusBar* sbStatusBar() const { return statusBar(); }
     // The puzzle window; null until start-up creates it.
     Bul_Form* bul_form() const { return bul_; }
+    const Cozum_Calistirma& calisma() const { return calisma_; }
+    // The random source of each solve run's shuffle (the time of day by default).
+    void kaynak_uretici_ata(Kaynak_Uretici uretici) {
+        calisma_.kaynak_uretici_ata(std::move(uretici));
+    }
     // "VELZORA " and the version text.
     static QString ana_baslik();
 
@@ -84,6 +91,9 @@ class Ana_Form : public QMainWindow {
     void bul_formu_goster();
     Baslangic_Sonucu baslangic_hatasi();
     bool yerlesimi_oku();
+    // True, with a word on the status bar, while a solve run forbids
+    // commands that change the grid or the template.
+    bool komut_reddedildi();
 
     Etkilesim& etkilesim_;
     Dizinler dizinler_;
@@ -94,7 +104,9 @@ class Ana_Form : public QMainWindow {
     Arac_Cubugu* tbToolBar_;
     Bul_Form* bul_ = nullptr;
     QMdiSubWindow* alt_pencere_ = nullptr;
+    Cozum_Calistirma calisma_;
     QPointer<Hakk_Form> hakkinda_;
+    QPointer<Tercihler> tercihler_;
     QPointer<Yardim_Penceresi> yardim_;
 };
 

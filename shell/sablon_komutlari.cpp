@@ -27,6 +27,8 @@ bool sablon_okunabilir_mi(const QString& ad) {
 }  // namespace
 
 void Ana_Form::Yeni_Sablon() {
+    if (komut_reddedildi())
+        return;
     Bul_Form& bul = bul_formu_hazirla();
     // A size outside 2..50 brings the dialog back until a valid one is given.
     do {
@@ -42,6 +44,8 @@ void Ana_Form::Yeni_Sablon() {
 }
 
 void Ana_Form::Sablon_Ac() {
+    if (komut_reddedildi())
+        return;
     Dosya_Istegi istek;
     istek.tur = Dosya_Istegi::Tur::Ac;
     istek.baslik = QString::fromUtf8(SABLON_AC);

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "etkilesim.h"
@@ -70,11 +71,24 @@ class Senaryolu_Etkilesim final : public Etkilesim {
     std::vector<Dosya_Istegi> dosya_istekleri;
     std::vector<Ebat> ebat_baslangiclari;
     std::vector<QString> sorular;
+    std::vector<QString> soru_basliklari;
 
-    void mesaj(QWidget*, const QString& metin) override { mesajlar.push_back(metin); }
+    // Run while a message or a question is up, before it is answered: what
+    // the user sees at that moment can be checked there.
+    std::function<void(const QString&)> mesaj_aninda;
+    std::function<void(const QString&)> soru_aninda;
 
-    bool soru(QWidget*, const QString&, const QString& metin) override {
+    void mesaj(QWidget*, const QString& metin) override {
+        mesajlar.push_back(metin);
+        if (mesaj_aninda)
+            mesaj_aninda(metin);
+    }
+
+    bool soru(QWidget*, const QString& baslik, const QString& metin) override {
         sorular.push_back(metin);
+        soru_basliklari.push_back(baslik);
+        if (soru_aninda)
+            soru_aninda(metin);
         return al(soru_yanitlari, "question");
     }
     QString dosya_sor(QWidget*, const Dosya_Istegi& istek) override {

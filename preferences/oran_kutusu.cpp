@@ -1,0 +1,52 @@
+#include "oran_kutusu.h"
+
+#include <QLineEdit>
+#include <QLocale>
+
+#include <algorithm>
+
+#include "sayi_okuma.h"
+
+namespace velzora {
+namespace {
+
+// The whole percentage the field holds, by the leading-number rule, kept
+// inside the arrows' range: 12,5 steps from 12, 35 from 30.
+int yuzde(const QString& metin) {
+    const double sayi = std::clamp(bastaki_sayi(metin.toStdString()), double{Oran_Kutusu::EN_AZ},
+                                   double{Oran_Kutusu::EN_COK});
+    return static_cast<int>(yuvarla_cift(sayi));
+}
+
+}  // namespace
+
+Oran_Kutusu::Oran_Kutusu(QWidget* ebeveyn) : QAbstractSpinBox(ebeveyn) {
+    setAccelerated(true);
+}
+
+QString Oran_Kutusu::metin() const {
+    return lineEdit()->text();
+}
+
+void Oran_Kutusu::metin_yaz(const QString& metin) {
+    lineEdit()->setText(metin);
+}
+
+void Oran_Kutusu::stepBy(int adim) {
+    // Steps start from the number the field holds, whatever was typed.
+    const int deger = std::clamp(yuzde(metin()) + adim, EN_AZ, EN_COK);
+    metin_yaz(QLocale().toString(deger));
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled Oran_Kutusu::stepEnabled() const {
+    const int deger = yuzde(metin());
+    StepEnabled acik = StepNone;
+    if (deger < EN_COK)
+        acik |= StepUpEnabled;
+    if (deger > EN_AZ)
+        acik |= StepDownEnabled;
+    return acik;
+}
+
+}  // namespace velzora

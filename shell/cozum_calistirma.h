@@ -1,0 +1,72 @@
+// The solve run of the main window: the one command that starts a run and,
+// while it goes on, asks it to stop. It runs the analysis and the search on
+// the program's grid and dictionary, lets the windows work after every
+// accepted word and at the search's periodic checks, shows the progress on
+// the status bar and closes the run with its message.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "cozum_turleri.h"
+#include "rastgele.h"
+
+class QLabel;
+
+namespace velzora {
+
+class Ana_Form;
+
+// Makes the random source of one run's candidate shuffle.
+using Kaynak_Uretici = std::function<std::unique_ptr<Rastgele_Kaynak>()>;
+
+enum class Calisma_Asamasi {
+    Bos,       // no run
+    Suruyor,   // from the start of Kos until the search has returned
+    Kapaniyor  // the outcome is being shown
+};
+
+class Cozum_Calistirma {
+  public:
+    // Puts the progress line on the main window's status bar. The random
+    // source is seeded from the time of day unless another maker is given.
+    explicit Cozum_Calistirma(Ana_Form& ana);
+
+    // Starts a run, or asks the running one to stop. A use while a stop
+    // request waits for its check is the same request; runs never nest.
+    void Kos();
+
+    Calisma_Asamasi asama() const { return asama_; }
+    bool suruyor() const { return asama_ != Calisma_Asamasi::Bos; }
+
+    // The main window is being closed: the run stops at its next check
+    // without asking, then closes the window again.
+    void kapanis_iste();
+    // The program ends at once: the run stops at its next check without
+    // asking, and nothing else follows.
+    void cikis_iste();
+
+    void kaynak_uretici_ata(Kaynak_Uretici uretici) { kaynak_uretici_ = std::move(uretici); }
+
+    // The progress line: accepted words, the deepest level of the slot
+    // count, the time since the start.
+    QLabel* ilerleme_etiketi() const { return ilerleme_; }
+
+  private:
+    enum class Bitis_Istegi { Yok, Kapanis, Cikis };
+
+    Kanca_Yaniti kanca(const Ilerleme& ilerleme);
+    void ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi);
+    void bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc);
+
+    Ana_Form& ana_;
+    QLabel* ilerleme_;
+    Kaynak_Uretici kaynak_uretici_;
+    Calisma_Asamasi asama_ = Calisma_Asamasi::Bos;
+    Bitis_Istegi bitis_istegi_ = Bitis_Istegi::Yok;
+    std::chrono::steady_clock::time_point baslangic_{};
+    std::chrono::steady_clock::time_point son_yazim_{};
+};
+
+}  // namespace velzora
