@@ -75,11 +75,9 @@ class Ana_Form : public QMainWindow {
     QStatusBar* sbStatusBar() const { return statusBar(); }
     // The puzzle window; null until start-up creates it.
     Bul_Form* bul_form() const { return bul_; }
-    const Cozum_Calistirma& calisma() const { return calisma_; }
-    // The random source of each solve run's shuffle (the time of day by default).
-    void kaynak_uretici_ata(Kaynak_Uretici uretici) {
-        calisma_.kaynak_uretici_ata(std::move(uretici));
-    }
+    // The solve run: whether one goes on, the random source and the pace of
+    // the windows' work it runs with.
+    Cozum_Calistirma& calisma() { return calisma_; }
     // "VELZORA " and the version text.
     static QString ana_baslik();
 

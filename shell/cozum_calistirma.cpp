@@ -69,7 +69,9 @@ void Cozum_Calistirma::Kos() {
     if (Bul_Form* bul = ana_.bul_form())
         bul->duzenleme_kilidi(true);
     baslangic_ = std::chrono::steady_clock::now();
+    son_olaylar_ = {};
     son_yazim_ = {};
+    ilerleme_->clear();
 
     const std::unique_ptr<Rastgele_Kaynak> kaynak = kaynak_uretici_();
     const Analiz_Sonucu analiz = d.Cozucu.analiz_et(
@@ -88,9 +90,14 @@ void Cozum_Calistirma::Kos() {
 
 // Runs after every accepted word (the grid already redrawn) and at the
 // search's periodic checks: the windows work here, and here a stop request
-// is answered.
+// is answered. Nothing else changes the run's state, so a call that finds
+// the windows worked a moment ago has nothing to do.
 Kanca_Yaniti Cozum_Calistirma::kanca(const Ilerleme& i) {
-    if (std::chrono::steady_clock::now() - son_yazim_ >= ILERLEME_ARALIGI)
+    const auto simdi = std::chrono::steady_clock::now();
+    if (simdi - son_olaylar_ < olay_araligi_)
+        return Kanca_Yaniti::Devam;
+    son_olaylar_ = simdi;
+    if (simdi - son_yazim_ >= ILERLEME_ARALIGI)
         ilerleme_yaz(i.kabul_edilen, i.En_Derin, i.Yer_Sayisi);
     QCoreApplication::processEvents();
     if (bitis_istegi_ != Bitis_Istegi::Yok)

@@ -49,6 +49,14 @@ class Cozum_Calistirma {
 
     void kaynak_uretici_ata(Kaynak_Uretici uretici) { kaynak_uretici_ = std::move(uretici); }
 
+    // The windows work at a hook call when this long has passed since they
+    // last did (zero: at every hook call). Accepting a word takes about a
+    // microsecond, as long as one round of the windows' events even when
+    // none is waiting, so working them at every word would slow the search
+    // several times over for nothing the eye or the hand can tell apart.
+    static constexpr std::chrono::milliseconds OLAY_ARALIGI{10};
+    void olay_araligi_ata(std::chrono::microseconds aralik) { olay_araligi_ = aralik; }
+
     // The progress line: accepted words, the deepest level of the slot
     // count, the time since the start.
     QLabel* ilerleme_etiketi() const { return ilerleme_; }
@@ -65,7 +73,9 @@ class Cozum_Calistirma {
     Kaynak_Uretici kaynak_uretici_;
     Calisma_Asamasi asama_ = Calisma_Asamasi::Bos;
     Bitis_Istegi bitis_istegi_ = Bitis_Istegi::Yok;
+    std::chrono::steady_clock::duration olay_araligi_ = OLAY_ARALIGI;
     std::chrono::steady_clock::time_point baslangic_{};
+    std::chrono::steady_clock::time_point son_olaylar_{};
     std::chrono::steady_clock::time_point son_yazim_{};
 };
 

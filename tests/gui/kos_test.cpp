@@ -72,6 +72,9 @@ class Kos_Testi : public QObject {
             Dizinler{veri_->path(), QStringLiteral(VELZORA_YARDIM_KAYNAGI), veri_->path()});
         if (ana_->MDIForm_Load() != Baslangic_Sonucu::Devam)
             qFatal("start-up failed");
+        // The windows work at every hook call, so that what a test queues
+        // happens at a known point of the run.
+        ana_->calisma().olay_araligi_ata(std::chrono::microseconds{0});
         return *ana_;
     }
     Ana_Form& ana() { return *ana_; }
@@ -194,6 +197,7 @@ class Kos_Testi : public QObject {
 
     void cozulen_calisma() {
         baslat(KARE_SABLON, KARE_SOZLUK);
+        ana().calisma().olay_araligi_ata(Cozum_Calistirma::OLAY_ARALIGI);
         bool calisirken_goruldu = false;
         calisirken([&] {
             // After the first accepted word: locked, picture 5, the word in
