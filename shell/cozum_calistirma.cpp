@@ -51,11 +51,10 @@ void Cozum_Calistirma::Kos() {
         case Calisma_Asamasi::Kapaniyor:
             return;
         case Calisma_Asamasi::Suruyor:
-            if (!d.Hazir) {
-                ana_.buton_goster1();
-                tb.basla_resmi(Resim::Basla);
-                d.Hazir = true;
-            }
+            // A stop request; made again before the stop check, it is the same one.
+            ana_.buton_goster1();
+            tb.basla_resmi(Resim::Basla);
+            d.Hazir = true;
             return;
         case Calisma_Asamasi::Bos:
             break;
