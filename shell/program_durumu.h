@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "cozucu.h"
 #include "izgara.h"
 #include "sozluk.h"
 
@@ -25,6 +26,8 @@ struct Program_Durumu {
     int Sutun_Sayisi = 0;
     velzora::Sozluk Sozluk;
     velzora::Izgara Izgara;
+    // The last solve run's tables, kept for the output commands.
+    Bulmaca_Cozucu Cozucu;
 };
 
 }  // namespace velzora
