@@ -96,8 +96,8 @@ calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed -
 # outcome; a folder that does not exist is an error, not a silent success.
 calistir(0 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
          --docx ${GECICI}/bulmaca.docx)
-file(READ ${GECICI}/bulmaca.docx bas LIMIT 2)
-if(NOT bas STREQUAL "PK")
+file(READ ${GECICI}/bulmaca.docx bas LIMIT 2 HEX)
+if(NOT bas STREQUAL "504b")
   message(FATAL_ERROR "--docx did not write a zip package")
 endif()
 calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3
