@@ -6,6 +6,7 @@
 
 #include "argumanlar.h"
 #include "cozucu.h"
+#include "cozum_belgesi.h"
 #include "cp1254.h"
 #include "izgara_metni.h"
 #include "komutlar.h"
@@ -23,6 +24,7 @@ constexpr std::string_view COZUM_BULUNAMADI = "Çözüm Bulunamadı";
 constexpr std::string_view SOLDAN_SAGA = "SOLDAN SAĞA";
 constexpr std::string_view YUKARIDAN_ASAGI = "YUKARIDAN AŞAĞI";
 constexpr std::string_view DURDURULDU = "süre sınırı doldu, arama durduruldu";
+constexpr std::string_view BELGE_YAZILAMADI = "belge yazılamadı";
 
 // Hours keep counting past a day, so a long run is never shown short.
 std::string sure_metni(std::chrono::seconds sure) {
@@ -120,7 +122,8 @@ int komut_solve(const std::vector<std::string>& args) {
                         {"repeat", false},
                         {"time-limit", true},
                         {"dump-candidates", false},
-                        {"json", false}});
+                        {"json", false},
+                        {"docx", true}});
     const auto tohum = a.tamsayi("seed", 0, INT64_MAX);
     const auto sure_siniri = a.kesir("time-limit", 0.0, 1e9);
     const auto sozluk_yolu = a.deger("dict");
@@ -173,6 +176,12 @@ int komut_solve(const std::vector<std::string>& args) {
         duz_yaz(cozucu, izgara, a.var_mi("dump-candidates"));
     if (durum == Cozum_Durumu::Durduruldu)
         std::cerr << "velzora-cli solve: " << DURDURULDU << "\n";
+    // The document is written whatever the outcome, as the export command does.
+    if (const auto belge = a.deger("docx");
+        belge && cozum_belgesi_yaz(*belge, izgara, cozucu) != Belge_Hatasi::Yok) {
+        std::cerr << "velzora-cli solve: " << BELGE_YAZILAMADI << ": " << *belge << "\n";
+        return CIKIS_BASARISIZ;
+    }
     return durum == Cozum_Durumu::Cozuldu ? CIKIS_TAMAM : CIKIS_BASARISIZ;
 }
 

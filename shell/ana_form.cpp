@@ -1,14 +1,17 @@
 #include "ana_form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QStatusBar>
 
 #include "arac_cubugu.h"
+#include "belge_aktarimi.h"
 #include "bul_form.h"
 #include "hakk_form.h"
+#include "pano_kopyasi.h"
 #include "simgeler.h"
 #include "surum.h"
 #include "tercihler.h"
@@ -145,9 +148,15 @@ void Ana_Form::Kos() {
     calisma_.Kos();
 }
 
-void Ana_Form::Pan_Kopyala() {}
+void Ana_Form::Pan_Kopyala() {
+    if (bul_ != nullptr)
+        pano_kopyala(QGuiApplication::clipboard(), bul_->grid().resim());
+}
 
-void Ana_Form::Belgeye_Aktar() {}
+void Ana_Form::Belgeye_Aktar() {
+    Pan_Kopyala();
+    belgeye_aktar(durum_.Izgara, durum_.Cozucu);
+}
 
 void Ana_Form::Tercihleri_Goster() {
     if (tercihler_ == nullptr)

@@ -91,3 +91,20 @@ icermeli("${HATA}" "Dosya bulunamadı")
 calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt)
 calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt --template ${GECICI}/sab.txt --dict ${GECICI}/s.txt)
 calistir(2 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed -1)
+
+# --docx writes the puzzle document beside the printed result, whatever the
+# outcome; a folder that does not exist is an error, not a silent success.
+calistir(0 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
+         --docx ${GECICI}/bulmaca.docx)
+file(READ ${GECICI}/bulmaca.docx bas LIMIT 2 HEX)
+if(NOT bas STREQUAL "504b")
+  message(FATAL_ERROR "--docx did not write a zip package")
+endif()
+calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3
+         --docx ${GECICI}/cozumsuz.docx)
+if(NOT EXISTS ${GECICI}/cozumsuz.docx)
+  message(FATAL_ERROR "no document after an unsolved run")
+endif()
+calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
+         --docx ${GECICI}/yok/bulmaca.docx)
+icermeli("${HATA}" "belge yazılamadı")

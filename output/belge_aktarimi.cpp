@@ -1,0 +1,21 @@
+#include "belge_aktarimi.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+
+#include "cozum_belgesi.h"
+#include "gecici_belge.h"
+
+namespace velzora {
+
+std::optional<std::filesystem::path> belgeye_aktar(const Izgara& izgara,
+                                                   const Bulmaca_Cozucu& cozucu) {
+    const auto yol = gecici_belge_yolu();
+    if (!yol || cozum_belgesi_yaz(*yol, izgara, cozucu) != Belge_Hatasi::Yok)
+        return std::nullopt;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(yol->c_str())));
+    return yol;
+}
+
+}  // namespace velzora
