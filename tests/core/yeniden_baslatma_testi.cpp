@@ -4,6 +4,7 @@
 // exact search word for word.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <random>
 #include <set>
