@@ -67,7 +67,8 @@ nlohmann::json json_metni(const Bulmaca_Cozucu& c, const Izgara& izgara, bool ad
                   {"backtracks", ist.geri_donus},
                   {"analysis_ms", milisaniye(c.Analiz_Suresi())},
                   {"search_ms", milisaniye(c.Arama_Suresi())},
-                  {"peak_level_bytes", ist.tepe_seviye_bayti}};
+                  {"peak_level_bytes", ist.tepe_seviye_bayti},
+                  {"rounds", c.Tur_Sayisi()}};
     if (adaylar) {
         json liste = json::array();
         for (int s = 1; s <= n; ++s) {
@@ -123,14 +124,19 @@ int komut_solve(const std::vector<std::string>& args) {
                         {"time-limit", true},
                         {"dump-candidates", false},
                         {"json", false},
-                        {"docx", true}});
+                        {"docx", true},
+                        {"restarts", false},
+                        {"restart-base", true}});
     const auto tohum = a.tamsayi("seed", 0, INT64_MAX);
     const auto sure_siniri = a.kesir("time-limit", 0.0, 1e9);
     const auto sozluk_yolu = a.deger("dict");
+    const auto tur_tabani = a.tamsayi("restart-base", 1, 1'000'000'000);
     Izgara izgara;
     std::string hata = a.hata();
     if (hata.empty() && !sozluk_yolu)
         hata = "--dict gerekli";
+    if (hata.empty() && tur_tabani && !a.var_mi("restarts"))
+        hata = "--restart-base yalnızca --restarts ile kullanılır";
     if (hata.empty())
         hata = bulmaca_yukle(a, izgara);
     if (!hata.empty()) {
@@ -158,14 +164,17 @@ int komut_solve(const std::vector<std::string>& args) {
     const bool tekrar = a.var_mi("repeat");
     const auto bas = std::chrono::steady_clock::now();
     const auto sinir = std::chrono::duration<double>(sure_siniri.value_or(0.0));
-    const Cozum_Durumu durum = cozucu.bulmaca_coz(
-        izgara,
-        [&](const Ilerleme&) {
-            return sure_siniri && std::chrono::steady_clock::now() - bas >= sinir
-                       ? Kanca_Yaniti::Durdur
-                       : Kanca_Yaniti::Devam;
-        },
-        [tekrar] { return tekrar; });
+    const Cozum_Kancasi kanca = [&](const Ilerleme&) {
+        return sure_siniri && std::chrono::steady_clock::now() - bas >= sinir ? Kanca_Yaniti::Durdur
+                                                                              : Kanca_Yaniti::Devam;
+    };
+    const Tekrar_Okuyucu tekrar_oku = [tekrar] { return tekrar; };
+    const Cozum_Durumu durum =
+        a.var_mi("restarts")
+            ? cozucu.bulmaca_coz(izgara, kanca, tekrar_oku,
+                                 Yeniden_Baslatma{tur_tabani.value_or(VARSAYILAN_TUR_TABANI)},
+                                 kaynak)
+            : cozucu.bulmaca_coz(izgara, kanca, tekrar_oku);
     if (durum == Cozum_Durumu::Bellek_Yetersiz) {
         std::cerr << "velzora-cli solve: " << BELLEK_YETERSIZ_MESAJI << "\n";
         return CIKIS_BASARISIZ;

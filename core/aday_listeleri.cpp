@@ -1,6 +1,7 @@
 #include "aday_listeleri.h"
 
 #include <algorithm>
+#include <cfenv>
 #include <numeric>
 #include <utility>
 
@@ -78,16 +79,31 @@ bool Aday_Listeleri::aday_bul(const Yer_Tablosu& yerler, const Harf_Tablosu& har
 }
 
 void Aday_Listeleri::aday_karistir(Rastgele_Kaynak& kaynak) {
-    for (int s = 1; s <= Yer_Sayisi(); ++s) {
-        int* liste = sira_.data() + bas_[static_cast<std::size_t>(s)];
-        const int h = Aday_Adet(s) / 2;
-        for (int k = 1; k <= h; ++k) {
-            const double u = kaynak.tekduze();
-            const int r = static_cast<int>(yuvarla_cift(u * (h - 1) + 1 + h));
-            std::swap(liste[k - 1], liste[r - 1]);
-        }
-    }
+    for (int s = 1; s <= Yer_Sayisi(); ++s)
+        liste_karistir(std::span<int>(sira_).subspan(
+                           static_cast<std::size_t>(bas_[static_cast<std::size_t>(s)]),
+                           static_cast<std::size_t>(Aday_Adet(s))),
+                       kaynak);
     harfleri_diz();
+}
+
+void Aday_Listeleri::liste_karistir(std::span<int> liste, Rastgele_Kaynak& kaynak) {
+    const int h = static_cast<int>(liste.size()) / 2;
+    if (h == 0)
+        return;
+    // The partner is the whole number nearest to the drawn position, halves
+    // to even. Adding and taking away 2^52 rounds a double below 2^52 in the
+    // current rounding mode, pinned to nearest here once per list rather than
+    // once per draw: a restart run reshuffles every list many times a second.
+    const int onceki = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    for (int k = 1; k <= h; ++k) {
+        const double u = kaynak.tekduze();
+        const double konum = u * (h - 1) + 1 + h;
+        const int r = static_cast<int>((konum + 0x1p52) - 0x1p52);
+        std::swap(liste[static_cast<std::size_t>(k) - 1], liste[static_cast<std::size_t>(r) - 1]);
+    }
+    std::fesetround(onceki);
 }
 
 void Aday_Listeleri::harfleri_diz() {

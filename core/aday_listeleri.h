@@ -4,6 +4,7 @@
 // later reshuffle needs no second search of the dictionary.
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +34,8 @@ class Aday_Listeleri {
     // Each of the first h = Aday_Adet / 2 candidates of every slot is exchanged
     // with the one at a drawn position h + 1 .. 2h.
     void aday_karistir(Rastgele_Kaynak& kaynak);
+    // The same shuffle of one list; the restart search reorders its rounds with it.
+    static void liste_karistir(std::span<int> liste, Rastgele_Kaynak& kaynak);
 
     int Yer_Sayisi() const { return static_cast<int>(bas_.size()) - 2; }
     int Aday_Adet(int s) const {

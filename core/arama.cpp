@@ -1,6 +1,7 @@
 #include "arama.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -13,6 +14,9 @@ constexpr int SAAT_ARALIGI = 1024;
 // Gap between hook calls while no word is accepted; well under the 100 ms
 // that the window may stay unresponsive.
 constexpr std::chrono::milliseconds ARA_DENETIM_SURESI{50};
+// Below this many candidates left, a round picks the earliest of them by
+// turn rather than walking its order (a few bitset words against a long walk).
+constexpr int TARAMA_ESIGI = 64;
 
 std::chrono::sys_seconds simdi_saniye() {
     return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
@@ -69,49 +73,107 @@ Arama_Istatistigi Arama::istatistik() const {
 
 Cozum_Durumu Arama::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                                 const Tekrar_Okuyucu& tekrar_izni) {
+    if (!baslat(izgara, kanca, tekrar_izni))
+        return Cozum_Durumu::Analiz_Yok;
+    const Cozum_Durumu sonuc = __builtin_cpu_supports("popcnt") ? dongu_donanim() : dongu_genel();
+    bitir();
+    return sonuc;
+}
+
+Cozum_Durumu Arama::yeniden_baslatarak_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
+                                           const Tekrar_Okuyucu& tekrar_izni,
+                                           const Yeniden_Baslatma& ayar, Rastgele_Kaynak& kaynak) {
+    if (!baslat(izgara, kanca, tekrar_izni))
+        return Cozum_Durumu::Analiz_Yok;
+    tur_sirasi_.hazirla(t_->adaylar);
+    const bool donanim = __builtin_cpu_supports("popcnt");
+    Cozum_Durumu sonuc;
+    for (;;) {
+        butce_sonu_ = denenen_ + tur_butcesi(tur_, ayar.taban);
+        saat_sayaci_ = static_cast<int>(std::min<long long>(SAAT_ARALIGI, butce_sonu_ - denenen_));
+        butce_bitti_ = false;
+        sonuc = donanim ? tur_donanim() : tur_genel();
+        if (!butce_bitti_)
+            break;
+        ++tur_;
+        tur_sirasi_.karistir(kaynak);
+        tur_hazirla();
+        if (cizildi_) {
+            Izgara::Toplu_Degisiklik toplu(*izgara_);
+            harf_geri_yaz();
+        }
+        if (tur_arasi_durdur()) {
+            sonuc = Cozum_Durumu::Durduruldu;
+            break;
+        }
+    }
+    bitir();
+    return sonuc;
+}
+
+bool Arama::baslat(Izgara& izgara, const Cozum_Kancasi& kanca, const Tekrar_Okuyucu& tekrar_izni) {
     if (izgara.Satir_Sayisi() != t_->yerler.Satir_Sayisi() ||
         izgara.Sutun_Sayisi() != t_->yerler.Sutun_Sayisi())
-        return Cozum_Durumu::Analiz_Yok;
+        return false;
     izgara_ = &izgara;
     kanca_ = &kanca;
     tekrar_oku_ = &tekrar_izni;
-    std::iota(Sira_.begin(), Sira_.end() - 1, 0);
-    Sira_.back() = 0;
-    std::iota(konum_.begin(), konum_.end(), 0);
-    std::fill(yerlesen_.begin(), yerlesen_.end(), 0);
-    std::fill(son_kabul_.begin(), son_kabul_.end(), 0);
     std::fill(en_iyi_.begin(), en_iyi_.end(), 0);
-    std::vector<int> adetler(static_cast<std::size_t>(n_) + 1, 0);
+    adetler_.assign(static_cast<std::size_t>(n_) + 1, 0);
     bos_yer_var_ = false;
     for (int s = 1; s <= n_; ++s) {
-        adetler[static_cast<std::size_t>(s)] = t_->adaylar.Aday_Adet(s);
-        bos_yer_var_ = bos_yer_var_ || (s > 1 && adetler[static_cast<std::size_t>(s)] == 0);
+        adetler_[static_cast<std::size_t>(s)] = t_->adaylar.Aday_Adet(s);
+        bos_yer_var_ = bos_yer_var_ || (s > 1 && adetler_[static_cast<std::size_t>(s)] == 0);
     }
-    durum_.baslat(adetler);
+    tur_hazirla();
     En_Derin_ = 0;
     kabul_ = denenen_ = geri_donus_ = 0;
+    tur_ = 1;
+    butce_sonu_ = std::numeric_limits<long long>::max();
+    butce_bitti_ = false;
     cizildi_ = false;
     tekrar_izni_ = tekrar_izni && tekrar_izni();
     saat_sayaci_ = SAAT_ARALIGI;
     son_ara_denetim_ = std::chrono::steady_clock::now();
     saniye_onbellegi_ = simdi_saniye();
     son_cizim_denemesi_ = -1;
+    return true;
+}
 
-    const Cozum_Durumu sonuc = __builtin_cpu_supports("popcnt") ? dongu_donanim() : dongu_genel();
+// Level 0 of a round: the identity fill order, no words, every candidate possible.
+void Arama::tur_hazirla() {
+    std::iota(Sira_.begin(), Sira_.end() - 1, 0);
+    Sira_.back() = 0;
+    std::iota(konum_.begin(), konum_.end(), 0);
+    std::fill(yerlesen_.begin(), yerlesen_.end(), 0);
+    std::fill(son_kabul_.begin(), son_kabul_.end(), 0);
+    for (const int s : kirli_)
+        kirli_mi_[static_cast<std::size_t>(s)] = 0;
+    kirli_.clear();
+    durum_.baslat(adetler_);
+}
+
+void Arama::bitir() {
     if (!cizildi_ || son_cizim_denemesi_ == denenen_)
         Bitis_Zamani_ = simdi_saniye();
-    return sonuc;
 }
 
-// The same loop twice: once where the processor counts bits in one
+// The same loops twice: once where the processor counts bits in one
 // instruction, once for any x86-64.
 __attribute__((target("popcnt"))) Cozum_Durumu Arama::dongu_donanim() {
-    return dongu();
+    return dongu<false>();
 }
 Cozum_Durumu Arama::dongu_genel() {
-    return dongu();
+    return dongu<false>();
+}
+__attribute__((target("popcnt"))) Cozum_Durumu Arama::tur_donanim() {
+    return dongu<true>();
+}
+Cozum_Durumu Arama::tur_genel() {
+    return dongu<true>();
 }
 
+template <bool Turlu>
 [[gnu::always_inline]] inline Cozum_Durumu Arama::dongu() {
     // Invariant at the top of every turn, with 1 <= L <= n: positions 1..L-1
     // hold accepted words that agree with each other; the newest version of
@@ -122,7 +184,7 @@ Cozum_Durumu Arama::dongu_genel() {
     if (n_ >= 1)
         seviyeye_gir(1);
     while (L >= 1 && L <= n_) {
-        const int k = kelime_sec(L);
+        const int k = kelime_sec<Turlu>(L);
         if (k < 0)
             return Cozum_Durumu::Durduruldu;
         yerlestir(Sira_[static_cast<std::size_t>(L)], k);
@@ -147,7 +209,10 @@ Cozum_Durumu Arama::dongu_genel() {
 }
 
 // Returns the accepted candidate of the slot at position L, 0 when none is
-// left at this level, -1 when the hook asked to stop.
+// left at this level, -1 when the hook asked to stop or the round's budget
+// is spent. The exact search tries candidates in list order; a round of the
+// restart search in its own order.
+template <bool Turlu>
 [[gnu::always_inline]] inline int Arama::kelime_sec(int L) {
     const int s = Sira_[static_cast<std::size_t>(L)];
     const Seviye_Durumu::Isaret sonraki = isaret_[static_cast<std::size_t>(L) + 1];
@@ -157,10 +222,16 @@ Cozum_Durumu Arama::dongu_genel() {
         if (durum_.sayi(s) == 0)
             return 0;
         std::uint64_t* bitler = durum_.bitler(s);
-        while (bitler[imlec] == 0)
-            ++imlec;
-        const int k = imlec * 64 + __builtin_ctzll(bitler[imlec]) + 1;
-        bitler[imlec] &= bitler[imlec] - 1;
+        int k;
+        if constexpr (Turlu) {
+            k = tur_adayi(s, bitler, imlec);
+            bitler[(k - 1) / 64] &= ~(std::uint64_t{1} << ((k - 1) % 64));
+        } else {
+            while (bitler[imlec] == 0)
+                ++imlec;
+            k = imlec * 64 + __builtin_ctzll(bitler[imlec]) + 1;
+            bitler[imlec] &= bitler[imlec] - 1;
+        }
         durum_.sayi_azalt(s);
         ++denenen_;
         if (--saat_sayaci_ == 0 && ara_denetim_durdur(L))
@@ -170,6 +241,37 @@ Cozum_Durumu Arama::dongu_genel() {
             return k;
         }
     }
+}
+
+// The untried candidate of slot s that comes first in the round's order.
+// `imlec` is a turn in that order before which no candidate is left at this
+// level; levels only lose candidates, so it stays valid on every return here.
+[[gnu::always_inline]] inline int Arama::tur_adayi(int s, const std::uint64_t* bitler,
+                                                   int& imlec) const {
+    if (durum_.sayi(s) >= TARAMA_ESIGI) {
+        // With many left, walking the order from the cursor meets one soon.
+        const int* aday = tur_sirasi_.aday(s);
+        for (;; ++imlec) {
+            const int j = aday[imlec];
+            if ((bitler[j / 64] >> (j % 64)) & 1)
+                return j + 1;
+        }
+    }
+    // With few left, the one with the earliest turn.
+    const int* konum = tur_sirasi_.konum(s);
+    const int W = t_->maskeler.kelime_sayisi(s);
+    int en_iyi = 0;
+    int en_erken = std::numeric_limits<int>::max();
+    for (int w = 0; w < W; ++w) {
+        for (std::uint64_t x = bitler[w]; x != 0; x &= x - 1) {
+            const int j = w * 64 + __builtin_ctzll(x);
+            if (konum[j] < en_erken) {
+                en_erken = konum[j];
+                en_iyi = j;
+            }
+        }
+    }
+    return en_iyi + 1;
 }
 
 // Builds level L + 1 for candidate k of slot s at position L: every later
@@ -320,7 +422,7 @@ void Arama::tam_ciz(const std::vector<int>& kelimeler) {
 Kanca_Yaniti Arama::kanca_cagir(Kanca_Nedeni neden, int L) {
     Kanca_Yaniti yanit = Kanca_Yaniti::Devam;
     if (*kanca_) {
-        const Ilerleme ilerleme{neden, kabul_, denenen_, L, En_Derin_, n_};
+        const Ilerleme ilerleme{neden, kabul_, denenen_, L, En_Derin_, n_, tur_};
         yanit = (*kanca_)(ilerleme);
     }
     // The setting can change only inside the hook, so reading it here is
@@ -333,14 +435,29 @@ Kanca_Yaniti Arama::kanca_cagir(Kanca_Nedeni neden, int L) {
     return yanit;
 }
 
-bool Arama::ara_denetim_durdur(int L) {
-    saat_sayaci_ = SAAT_ARALIGI;
+// A reshuffle takes a while on large grids; many short rounds in a row must
+// not keep the hook waiting longer than a stretch of tried candidates would.
+bool Arama::tur_arasi_durdur() {
     saniye_onbellegi_ = simdi_saniye();
     const auto simdi = std::chrono::steady_clock::now();
     if (simdi - son_ara_denetim_ < ARA_DENETIM_SURESI)
         return false;
     son_ara_denetim_ = simdi;
-    return kanca_cagir(Kanca_Nedeni::Ara_Denetim, L) == Kanca_Yaniti::Durdur;
+    return kanca_cagir(Kanca_Nedeni::Ara_Denetim, 0) == Kanca_Yaniti::Durdur;
+}
+
+bool Arama::ara_denetim_durdur(int L) {
+    // The countdown also ends the round exactly at its budget.
+    saat_sayaci_ = static_cast<int>(std::min<long long>(SAAT_ARALIGI, butce_sonu_ - denenen_));
+    saniye_onbellegi_ = simdi_saniye();
+    const auto simdi = std::chrono::steady_clock::now();
+    if (simdi - son_ara_denetim_ >= ARA_DENETIM_SURESI) {
+        son_ara_denetim_ = simdi;
+        if (kanca_cagir(Kanca_Nedeni::Ara_Denetim, L) == Kanca_Yaniti::Durdur)
+            return true;
+    }
+    butce_bitti_ = denenen_ >= butce_sonu_;
+    return butce_bitti_;
 }
 
 }  // namespace velzora

@@ -12,7 +12,10 @@
 #include "cozum_turleri.h"
 #include "harf_tablosu.h"
 #include "izgara.h"
+#include "rastgele.h"
 #include "seviye_durumu.h"
+#include "tur_sirasi.h"
+#include "yeniden_baslatma.h"
 #include "yer_tablosu.h"
 
 namespace velzora {
@@ -43,6 +46,15 @@ class Arama {
     Cozum_Durumu bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                              const Tekrar_Okuyucu& tekrar_izni);
 
+    // The same search in rounds: a round ends when it has tried its budget
+    // of candidates, and the next one reshuffles every list with draws from
+    // `kaynak`, puts the letter snapshot back and starts again from level 1.
+    // A round that exhausts slot 1 proves that no fill exists. The deepest
+    // fill is the deepest of all rounds.
+    Cozum_Durumu yeniden_baslatarak_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
+                                        const Tekrar_Okuyucu& tekrar_izni,
+                                        const Yeniden_Baslatma& ayar, Rastgele_Kaynak& kaynak);
+
     // Position p (1..n) holds the slot filled at level p.
     const std::vector<int>& Sira() const { return Sira_; }
     // Candidate numbers per slot, 0 for none: the word in the slot now, the
@@ -54,12 +66,22 @@ class Arama {
     std::chrono::sys_seconds Bitis_Zamani() const { return Bitis_Zamani_; }
     bool cizim_yapildi() const { return cizildi_; }
     Arama_Istatistigi istatistik() const;
+    // Rounds begun in the last run; the exact search is one round.
+    long long Tur_Sayisi() const { return tur_; }
 
   private:
+    bool baslat(Izgara& izgara, const Cozum_Kancasi& kanca, const Tekrar_Okuyucu& tekrar_izni);
+    void tur_hazirla();
+    void bitir();
     Cozum_Durumu dongu_donanim();
     Cozum_Durumu dongu_genel();
+    Cozum_Durumu tur_donanim();
+    Cozum_Durumu tur_genel();
+    template <bool Turlu>
     Cozum_Durumu dongu();
+    template <bool Turlu>
     int kelime_sec(int L);
+    int tur_adayi(int s, const std::uint64_t* bitler, int& imlec) const;
     bool ileri_denetim(int L, int s, int k);
     void seviyeye_gir(int L);
     void sonraki_sec(int p);
@@ -69,6 +91,7 @@ class Arama {
     void harf_geri_yaz();
     Kanca_Yaniti kanca_cagir(Kanca_Nedeni neden, int L);
     bool ara_denetim_durdur(int L);
+    bool tur_arasi_durdur();
 
     const Analiz_Tablolari* t_ = nullptr;
     int n_ = 0;
@@ -82,6 +105,7 @@ class Arama {
     std::vector<int> imlec_;                     // [L]: first bitset word that may be set
     std::vector<int> kirli_;                     // slots changed since the last redraw
     std::vector<char> kirli_mi_;
+    std::vector<int> adetler_;  // Aday_Adet of every slot
     int En_Derin_ = 0;
     bool bos_yer_var_ = false;  // a slot other than slot 1 has no candidate
     bool tekrar_izni_ = false;
@@ -98,6 +122,12 @@ class Arama {
     long long kabul_ = 0;
     long long denenen_ = 0;
     long long geri_donus_ = 0;
+
+    // The restart search; an exact run is one round without a budget.
+    Tur_Sirasi tur_sirasi_;
+    long long tur_ = 0;
+    long long butce_sonu_ = 0;  // the round ends when denenen_ reaches it
+    bool butce_bitti_ = false;
 };
 
 }  // namespace velzora

@@ -34,18 +34,30 @@ Analiz_Sonucu Bulmaca_Cozucu::analiz_et(const Izgara& izgara, const Sozluk& sozl
     return Analiz_Sonucu::Tamam;
 }
 
-Cozum_Durumu Bulmaca_Cozucu::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
-                                         const Tekrar_Okuyucu& tekrar_izni) {
+template <class Kos>
+Cozum_Durumu Bulmaca_Cozucu::aramayi_yurut(const Kos& kos) {
     if (!analiz_hazir_)
         return durum_;
     const auto bas = std::chrono::steady_clock::now();
     try {
-        durum_ = arama_.bulmaca_coz(izgara, kanca, tekrar_izni);
+        durum_ = kos();
     } catch (const std::bad_alloc&) {
         durum_ = Cozum_Durumu::Bellek_Yetersiz;
     }
     arama_suresi_ = std::chrono::steady_clock::now() - bas;
     return durum_;
+}
+
+Cozum_Durumu Bulmaca_Cozucu::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
+                                         const Tekrar_Okuyucu& tekrar_izni) {
+    return aramayi_yurut([&] { return arama_.bulmaca_coz(izgara, kanca, tekrar_izni); });
+}
+
+Cozum_Durumu Bulmaca_Cozucu::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
+                                         const Tekrar_Okuyucu& tekrar_izni,
+                                         const Yeniden_Baslatma& ayar, Rastgele_Kaynak& kaynak) {
+    return aramayi_yurut(
+        [&] { return arama_.yeniden_baslatarak_coz(izgara, kanca, tekrar_izni, ayar, kaynak); });
 }
 
 std::vector<std::string> Bulmaca_Cozucu::Cozum_Soru_Tablosu() const {

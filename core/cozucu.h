@@ -29,6 +29,7 @@
 #include "izgara.h"
 #include "rastgele.h"
 #include "sozluk.h"
+#include "yeniden_baslatma.h"
 
 namespace velzora {
 
@@ -60,6 +61,16 @@ class Bulmaca_Cozucu {
     Cozum_Durumu bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                              const Tekrar_Okuyucu& tekrar_izni);
 
+    // The restart search, the designer's choice: the same search in rounds
+    // of growing budgets, every round after the first on lists reshuffled
+    // with draws from `kaynak`. Hooks, outcomes and results as above; a
+    // solution is the one of the round that found it, and an unsolved run
+    // shows the deepest fill of all rounds. The lists that Aday_Kelime
+    // reads stay in the analysis's order.
+    Cozum_Durumu bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
+                             const Tekrar_Okuyucu& tekrar_izni, const Yeniden_Baslatma& ayar,
+                             Rastgele_Kaynak& kaynak);
+
     void bellek_siniri_ata(std::size_t bayt) { bellek_siniri_ = bayt; }
 
     // The last analysis.
@@ -82,6 +93,7 @@ class Bulmaca_Cozucu {
     std::string_view En_Iyi_Kelime(int s) const { return Aday_Kelime(s, arama_.en_iyi(s)); }
     int En_Derin() const { return arama_.En_Derin(); }
     Arama_Istatistigi istatistik() const { return arama_.istatistik(); }
+    long long Tur_Sayisi() const { return arama_.Tur_Sayisi(); }
     std::size_t tablo_bayti() const { return t_.maskeler.bayt(); }
 
     // Wall-clock whole seconds: the start of the analysis, and the last
@@ -93,6 +105,9 @@ class Bulmaca_Cozucu {
     std::chrono::steady_clock::duration Arama_Suresi() const { return arama_suresi_; }
 
   private:
+    template <class Kos>
+    Cozum_Durumu aramayi_yurut(const Kos& kos);
+
     Analiz_Tablolari t_;
     Arama arama_;
     bool Ilk_Kez_ = true;

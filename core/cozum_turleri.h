@@ -32,9 +32,10 @@ struct Ilerleme {
     Kanca_Nedeni neden = Kanca_Nedeni::Kelime_Kabul_Edildi;
     long long kabul_edilen = 0;  // accepted words
     long long denenen = 0;       // candidates tried
-    int seviye = 0;              // current level
+    int seviye = 0;              // current level; 0 between two rounds
     int En_Derin = 0;            // deepest level with a word placed
     int Yer_Sayisi = 0;
+    long long tur = 1;  // round of the restart search; 1 in the exact search
 };
 
 using Cozum_Kancasi = std::function<Kanca_Yaniti(const Ilerleme&)>;

@@ -1,0 +1,49 @@
+# velzora-cli solve --restarts as a batch user drives it.
+file(REMOVE_RECURSE ${GECICI})
+file(MAKE_DIRECTORY ${GECICI})
+
+function(calistir beklenen)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE kod OUTPUT_VARIABLE cikti ERROR_VARIABLE hata)
+  if(NOT kod EQUAL beklenen)
+    message(FATAL_ERROR "${ARGN}\n exit ${kod}, expected ${beklenen}\n${cikti}\n${hata}")
+  endif()
+  set(CIKTI "${cikti}" PARENT_SCOPE)
+  set(HATA "${hata}" PARENT_SCOPE)
+endfunction()
+
+function(json_esit beklenen)
+  string(JSON deger GET "${CIKTI}" ${ARGN})
+  if(NOT deger STREQUAL "${beklenen}")
+    message(FATAL_ERROR "JSON ${ARGN} = '${deger}', expected '${beklenen}'\n${CIKTI}")
+  endif()
+endfunction()
+
+# Three separate slots and two words: no fill without repetition. Rounds of
+# one tried candidate cannot show it; a later, longer round does.
+file(WRITE ${GECICI}/uc.txt "..\n##\n..\n##\n..\n")
+file(WRITE ${GECICI}/s.txt "AB:bir\r\nBA:iki\r\n")
+calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --restarts
+         --restart-base 1 --json)
+json_esit(OFF solved)
+json_esit(OFF stopped)
+json_esit(1 en_derin)
+string(JSON turlar GET "${CIKTI}" stats rounds)
+if(turlar LESS 2)
+  message(FATAL_ERROR "rounds ${turlar}\n${CIKTI}")
+endif()
+
+# With repetition the same grid fills; the plain output is the exact search's.
+calistir(0 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --repeat --restarts)
+string(FIND "${CIKTI}" "    Çözüm Bulundu\nGeçen Süre:" yer)
+if(yer LESS 0)
+  message(FATAL_ERROR "${CIKTI}")
+endif()
+
+# The exact search reports a single round.
+calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --json)
+json_esit(1 stats rounds)
+
+# A base needs the mode, and a whole number from 1.
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restart-base 5)
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base 0)
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base x)
