@@ -30,6 +30,7 @@ constexpr char VARSAYILAN_SOZLUK[] = "Varsayılan Sözlük";
 constexpr char VARSAYILAN_SABLON[] = "Varsayılan Şablon";
 constexpr char SIYAH_KARE_ORANI[] = "Rastgele Siyah Kare Oranı  %";
 constexpr char KELIME_TEKRARI[] = "Kelime Tekrarına İzin Ver";
+constexpr char AKILLI_ARAMA[] = "Akıllı arama (yeniden başlatmalı)";
 constexpr char GOZAT[] = "Gözat";
 constexpr char TAMAM[] = "Tamam";
 constexpr char IPTAL[] = "İptal";
@@ -62,6 +63,7 @@ Tercihler::Tercihler(Program_Durumu& durum, Ayar_Deposu& ayarlar, Etkilesim& etk
       Text2(adli(new QLineEdit, "Text2")),
       Text3(adli(new Oran_Kutusu, "Text3")),
       Check1(adli(new QCheckBox(QString::fromUtf8(KELIME_TEKRARI)), "Check1")),
+      Check2(adli(new QCheckBox(QString::fromUtf8(AKILLI_ARAMA)), "Check2")),
       Gozat1(adli(new QPushButton(QString::fromUtf8(GOZAT)), "Gozat1")),
       Gozat2(adli(new QPushButton(QString::fromUtf8(GOZAT)), "Gozat2")),
       cmdTamam(adli(new QPushButton(QString::fromUtf8(TAMAM)), "cmdTamam")),
@@ -88,8 +90,8 @@ Tercihler::Tercihler(Program_Durumu& durum, Ayar_Deposu& ayarlar, Etkilesim& etk
     alanlar->addWidget(Gozat2, 1, 2);
     alanlar->addWidget(Label3, 2, 0);
     alanlar->addWidget(Text3, 2, 1, Qt::AlignLeft);
-    // Further options go in the rows under this one.
     alanlar->addWidget(Check1, 3, 0, 1, 3);
+    alanlar->addWidget(Check2, 4, 0, 1, 3);
     auto* dugmeler = new QHBoxLayout;
     dugmeler->addStretch();
     dugmeler->addWidget(cmdTamam);
@@ -120,6 +122,7 @@ void Tercihler::Form_Load() {
     const float yuzde = durum_.Siyah_Orani * 100.0f;
     Text3->metin_yaz(QLocale().toString(static_cast<double>(yuzde), 'g', TEK_DUYARLIK_BASAMAGI));
     Check1->setChecked(durum_.Tekrar_Izni);
+    Check2->setChecked(durum_.Akilli_Arama);
 }
 
 void Tercihler::gozat(QLineEdit* kutu, const char* baslik, const char* filtre) {
@@ -162,11 +165,13 @@ void Tercihler::cmdTamam_Click() {
         oran = EN_COK_ORAN;
     durum_.Siyah_Orani = oran;
     durum_.Tekrar_Izni = Check1->isChecked();
+    durum_.Akilli_Arama = Check2->isChecked();
 
     ayarlar_.yaz(ayar::SOZ, durum_.Sozluk_Yolu);
     ayarlar_.yaz(ayar::SAB, durum_.Sablon_Yolu);
     ayarlar_.sayi_yaz(ayar::SKO, durum_.Siyah_Orani);
     ayarlar_.mantik_yaz(ayar::TEK, durum_.Tekrar_Izni);
+    ayarlar_.mantik_yaz(ayar::AKL, durum_.Akilli_Arama);
     close();
 }
 

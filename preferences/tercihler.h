@@ -36,6 +36,8 @@ class Tercihler : public QDialog {
     // The percentage, with its up-down arrows.
     Oran_Kutusu* Text3;
     QCheckBox* Check1;
+    // The restart search, under the options above.
+    QCheckBox* Check2;
     QPushButton* Gozat1;
     QPushButton* Gozat2;
     QPushButton* cmdTamam;

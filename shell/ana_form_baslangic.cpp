@@ -41,6 +41,10 @@ Baslangic_Sonucu Ana_Form::MDIForm_Load() {
     if (!tekrar)
         return baslangic_hatasi();
     durum_.Tekrar_Izni = *tekrar;
+    // A key that older settings stores lack: a value it cannot read falls back
+    // to the exact search rather than failing the start-up.
+    durum_.Akilli_Arama =
+        ayarlar_.mantik_oku(ayar::AKL, ayar::VARSAYILAN_AKILLI).value_or(ayar::VARSAYILAN_AKILLI);
 
     durum_.Satir_Sayisi = 9;
     durum_.Sutun_Sayisi = 9;
@@ -89,6 +93,7 @@ void Ana_Form::MDIForm_Unload() {
     ayarlar_.yaz(ayar::SAB, durum_.Sablon_Yolu);
     ayarlar_.sayi_yaz(ayar::SKO, durum_.Siyah_Orani);
     ayarlar_.mantik_yaz(ayar::TEK, durum_.Tekrar_Izni);
+    ayarlar_.mantik_yaz(ayar::AKL, durum_.Akilli_Arama);
 }
 
 }  // namespace velzora

@@ -1,4 +1,5 @@
-// The settings store: application "Velzora", section "Settings", eight keys.
+// The settings store: application "Velzora", section "Settings", the eight
+// keys of the placement and the four options, and the restart-search choice.
 // Every value is kept as text; numbers and flags are converted the same way
 // in both directions. A stored value that cannot be converted reads as
 // nullopt, so that start-up can fall back.
@@ -19,6 +20,8 @@ inline constexpr char SOZ[] = "SOZ";
 inline constexpr char SAB[] = "SAB";
 inline constexpr char SKO[] = "SKO";
 inline constexpr char TEK[] = "TEK";
+// Whether a solve run uses the restart search.
+inline constexpr char AKL[] = "AKL";
 
 // Placement in twips.
 inline constexpr float VARSAYILAN_SOL = 1000;
@@ -27,6 +30,7 @@ inline constexpr float VARSAYILAN_GENISLIK = 6500;
 inline constexpr float VARSAYILAN_YUKSEKLIK = 6500;
 inline constexpr float VARSAYILAN_ORAN = 0.17f;
 inline constexpr bool VARSAYILAN_TEKRAR = false;
+inline constexpr bool VARSAYILAN_AKILLI = false;
 }  // namespace ayar
 
 // Decimal text with "." as the point, blanks around it allowed; nothing else.

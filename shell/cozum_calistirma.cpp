@@ -10,6 +10,7 @@
 #include "bul_form.h"
 #include "cozucu.h"
 #include "sure_metni.h"
+#include "yeniden_baslatma.h"
 
 namespace velzora {
 namespace {
@@ -21,6 +22,8 @@ constexpr char COZUM_BULUNAMADI[] = "Çözüm Bulunamadı";
 constexpr char DURDUR[] = "Durdur";
 constexpr char DURDURMAK_ISTIYOR_MUSUNUZ[] = "Bulmaca çözme işlemini durdurmak istiyor musunuz?";
 constexpr char ILERLEME[] = "Kabul edilen kelime: %1   Derinlik %2/%3   Süre: %4";
+// Added in the restart search.
+constexpr char TUR[] = "   Tur %1";
 
 // A few refreshes a second: the line is read, not watched word by word.
 constexpr std::chrono::milliseconds ILERLEME_ARALIGI{200};
@@ -78,9 +81,11 @@ void Cozum_Calistirma::Kos() {
         [this] { return ana_.sozluk_oku() == Sozluk_Sonucu::Yuklendi; }, *kaynak);
     Cozum_Durumu sonuc = Cozum_Durumu::Analiz_Yok;
     if (analiz == Analiz_Sonucu::Tamam) {
-        sonuc = d.Cozucu.bulmaca_coz(
-            d.Izgara, [this](const Ilerleme& i) { return kanca(i); },
-            [&d] { return d.Tekrar_Izni; });
+        const auto kanca = [this](const Ilerleme& i) { return this->kanca(i); };
+        const auto tekrar = [&d] { return d.Tekrar_Izni; };
+        akilli_ = d.Akilli_Arama;
+        sonuc = akilli_ ? d.Cozucu.bulmaca_coz(d.Izgara, kanca, tekrar, Yeniden_Baslatma{}, *kaynak)
+                        : d.Cozucu.bulmaca_coz(d.Izgara, kanca, tekrar);
     } else if (analiz == Analiz_Sonucu::Bellek_Yetersiz) {
         sonuc = Cozum_Durumu::Bellek_Yetersiz;
     }
@@ -97,7 +102,7 @@ Kanca_Yaniti Cozum_Calistirma::kanca(const Ilerleme& i) {
         return Kanca_Yaniti::Devam;
     son_olaylar_ = simdi;
     if (simdi - son_yazim_ >= ILERLEME_ARALIGI)
-        ilerleme_yaz(i.kabul_edilen, i.En_Derin, i.Yer_Sayisi);
+        ilerleme_yaz(i.kabul_edilen, i.En_Derin, i.Yer_Sayisi, i.tur);
     QCoreApplication::processEvents();
     if (bitis_istegi_ != Bitis_Istegi::Yok)
         return Kanca_Yaniti::Durdur;
@@ -113,14 +118,17 @@ Kanca_Yaniti Cozum_Calistirma::kanca(const Ilerleme& i) {
     return Kanca_Yaniti::Devam;
 }
 
-void Cozum_Calistirma::ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi) {
+void Cozum_Calistirma::ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi,
+                                    long long tur) {
     const auto simdi = std::chrono::steady_clock::now();
     son_yazim_ = simdi;
     const QLocale yerel;
-    ilerleme_->setText(QString::fromUtf8(ILERLEME).arg(
+    QString metin = QString::fromUtf8(ILERLEME).arg(
         yerel.toString(kabul_edilen), QString::number(En_Derin), QString::number(Yer_Sayisi),
-        calisma_suresi_metni(
-            std::chrono::duration_cast<std::chrono::seconds>(simdi - baslangic_))));
+        calisma_suresi_metni(std::chrono::duration_cast<std::chrono::seconds>(simdi - baslangic_)));
+    if (akilli_)
+        metin += QString::fromUtf8(TUR).arg(yerel.toString(tur));
+    ilerleme_->setText(metin);
 }
 
 void Cozum_Calistirma::bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc) {
@@ -129,7 +137,7 @@ void Cozum_Calistirma::bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc) {
     const Bulmaca_Cozucu& c = d.Cozucu;
     asama_ = Calisma_Asamasi::Kapaniyor;
     if (analiz == Analiz_Sonucu::Tamam)
-        ilerleme_yaz(c.istatistik().kabul_edilen, c.En_Derin(), c.Yer_Sayisi());
+        ilerleme_yaz(c.istatistik().kabul_edilen, c.En_Derin(), c.Yer_Sayisi(), c.Tur_Sayisi());
 
     if (bitis_istegi_ == Bitis_Istegi::Yok) {
         switch (sonuc) {

@@ -65,7 +65,7 @@ class Cozum_Calistirma {
     enum class Bitis_Istegi { Yok, Kapanis, Cikis };
 
     Kanca_Yaniti kanca(const Ilerleme& ilerleme);
-    void ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi);
+    void ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi, long long tur);
     void bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc);
 
     Ana_Form& ana_;
@@ -73,6 +73,8 @@ class Cozum_Calistirma {
     Kaynak_Uretici kaynak_uretici_;
     Calisma_Asamasi asama_ = Calisma_Asamasi::Bos;
     Bitis_Istegi bitis_istegi_ = Bitis_Istegi::Yok;
+    // The run in progress (or the last one) uses the restart search.
+    bool akilli_ = false;
     std::chrono::steady_clock::duration olay_araligi_ = OLAY_ARALIGI;
     std::chrono::steady_clock::time_point baslangic_{};
     std::chrono::steady_clock::time_point son_olaylar_{};

@@ -16,6 +16,8 @@ struct Program_Durumu {
     QString Sablon_Yolu;
     float Siyah_Orani = 0;
     bool Tekrar_Izni = false;
+    // Solve runs use the restart search instead of the exact one.
+    bool Akilli_Arama = false;
     // No solve run is in progress.
     bool Hazir = false;
     // The preferences changed the dictionary path: the next analysis reloads it.

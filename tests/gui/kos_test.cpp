@@ -315,6 +315,30 @@ class Kos_Testi : public QObject {
         QCOMPARE(harfler(), std::string("ABAXX"));
     }
 
+    void akilli_arama_turlari_sayar_ve_durdurulabilir() {
+        baslat(KARE, KARE_1);
+        ana().durum().Akilli_Arama = true;
+        ana().Kos();
+        QVERIFY(e_->mesajlar.back().startsWith("    Çözüm Bulundu"));
+        QVERIFY(kare_dolu());
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().endsWith("   Tur 1"));
+
+        // A stop request is answered at the restart search's hook calls too.
+        izgara().harf_temizle();
+        calisirken([&] { basla_dugmesi(); });
+        e_->soru_yanitlari = {true};
+        ana().Kos();
+        QCOMPARE(e_->sorular.size(), 1u);
+        QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
+        bosta_olmali();
+
+        // The exact search's line has no round.
+        ana().durum().Akilli_Arama = false;
+        izgara().harf_temizle();
+        ana().Kos();
+        QVERIFY(!ana().calisma().ilerleme_etiketi()->text().contains("Tur"));
+    }
+
     void degisen_sozluk_sonraki_analizlerde_okunur() {
         baslat(KARE, KARE_1);
         const QString yeni = test::dosya_yaz(veri("baska/sozluk2.txt"), KARE_2);

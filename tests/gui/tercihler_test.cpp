@@ -131,6 +131,34 @@ class Tercihler_Testi : public QObject {
         QVERIFY(durum().Sozluk_Degisti);
     }
 
+    void akilli_arama_secenegi_saklanir_ve_geri_okunur() {
+        Tercihler* t = &ac();
+        QCOMPARE(t->Check2->text(), QStringLiteral("Akıllı arama (yeniden başlatmalı)"));
+        QVERIFY(!t->Check2->isChecked());
+        t->Check2->setChecked(true);
+        t->cmdiptal->click();
+        QVERIFY(!durum().Akilli_Arama);
+
+        t = &ac();
+        t->Check2->setChecked(true);
+        t->cmdTamam->click();
+        QVERIFY(durum().Akilli_Arama);
+        QCOMPARE(ayar("AKL"), QStringLiteral("true"));
+
+        // Read back at the next start; an unreadable value means the exact search.
+        ana_->close();
+        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
+        QCOMPARE(ana_->MDIForm_Load(), Baslangic_Sonucu::Devam);
+        QVERIFY(durum().Akilli_Arama);
+        QVERIFY(ac().Check2->isChecked());
+        ana_->close();
+        ayarlar_->yaz(QStringLiteral("AKL"), QStringLiteral("belki"));
+        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
+        QCOMPARE(ana_->MDIForm_Load(), Baslangic_Sonucu::Devam);
+        QVERIFY(!durum().Akilli_Arama);
+        QVERIFY(e_->mesajlar.empty());
+    }
+
     void iptal_ve_gozat() {
         const QString sozluk = durum().Sozluk_Yolu;
         const QString sablon = durum().Sablon_Yolu;
