@@ -17,6 +17,7 @@ echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 derle build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DVELZORA_SANITIZE=ON -DVELZORA_FUZZ=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$VELZORA_KOK/tests/lsan.supp \
   ctest --test-dir "$VELZORA_KOK/build-asan" --output-on-failure
 
 echo "== Fuzz hedefleri (her biri 20 s)"
