@@ -14,6 +14,13 @@ constexpr std::u32string_view BUYUK_HARFLER = U"ABCÇDEFGĞHIİJKLMNOÖPRSŞTUÜ
 // Editorial remarks in the WordNet ("NOT: same as ...") are no definitions.
 constexpr std::string_view EDITOR_NOTU = "NOT:";
 
+// Some synsets carry the English WordNet's gloss instead of a Turkish one
+// ("A city in southern Ohio"). Such a text has no letter peculiar to Turkish
+// and English function words; Turkish homographs (at, an, on) are left out.
+constexpr std::array<std::string_view, 11> INGILIZCE_KESIN = {
+    "the", "of", "and", "which", "who", "with", "from", "that", "by", "is", "for"};
+constexpr std::array<std::string_view, 5> INGILIZCE_OLASI = {"a", "in", "to", "or", "as"};
+
 // Words that cannot end a clue that was cut short: they leave it hanging.
 constexpr std::array<std::string_view, 14> ASILI_KELIMELER = {
     "ve",    "veya", "ile", "ya",  "yahut", "ama", "fakat",
@@ -49,6 +56,34 @@ char karsilastirma_harfi(unsigned char bayt) {
         return *h;
     const Yazim y = yazilan_harf(sapkasiz(k));
     return y.tur == Yazim::Tur::Harf ? y.harf : 0;
+}
+
+// `s` is Windows-1254.
+bool ingilizce_mi(std::string_view s) {
+    constexpr std::string_view TURKCEYE_OZGU =
+        "\xE7\xC7\xF0\xD0\xFD\xDD\xF6\xD6\xFE\xDE\xFC\xDC"
+        "\xE2\xC2\xEE\xCE\xFB\xDB";
+    if (s.find_first_of(TURKCEYE_OZGU) != std::string_view::npos)
+        return false;
+    auto harf_mi = [](unsigned char b) {
+        return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b >= 0xC0;
+    };
+    int kesin = 0;
+    int olasi = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        if (!harf_mi(static_cast<unsigned char>(s[i]))) {
+            ++i;
+            continue;
+        }
+        std::string kelime;
+        for (; i < s.size() && harf_mi(static_cast<unsigned char>(s[i])); ++i) {
+            const char c = s[i];
+            kelime.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        }
+        kesin += std::count(INGILIZCE_KESIN.begin(), INGILIZCE_KESIN.end(), kelime) > 0;
+        olasi += std::count(INGILIZCE_OLASI.begin(), INGILIZCE_OLASI.end(), kelime) > 0;
+    }
+    return kesin >= 1 || olasi >= 2;
 }
 
 void sondaki_bosluklari_at(std::string& s) {
@@ -176,7 +211,7 @@ std::optional<std::string> ipucu_bicimle(std::string_view tanim_utf8, std::strin
         s.push_back(static_cast<char>(*bayt));
     }
     sondaki_bosluklari_at(s);
-    if (s.starts_with(EDITOR_NOTU))
+    if (s.starts_with(EDITOR_NOTU) || ingilizce_mi(s))
         return std::nullopt;
 
     bool kesildi = false;

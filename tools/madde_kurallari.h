@@ -35,7 +35,8 @@ std::optional<std::string> kelime_bicimle(std::string_view literal_utf8);
 // collapsed, cut at its first colon, then cut at a clause or word boundary to
 // at most EN_UZUN_IPUCU characters. nullopt when nothing usable is left, when
 // a character has no Windows-1254 form, when the definition is an editor's
-// note, or when the clue contains the answer (a word of it starts with it).
+// note or an English gloss, or when the clue contains the answer (a word of
+// it starts with it).
 std::optional<std::string> ipucu_bicimle(std::string_view tanim_utf8, std::string_view kelime);
 
 // True when a word of `metin` (Windows-1254) starts with `kelime`, compared

@@ -42,6 +42,12 @@ TEST(MaddeKurallari, ColonsNotesAndForeignCharactersNeverReachTheFile) {
     EXPECT_EQ(ipucu("Bir iş birimi: Bir kilogrammetre 981 x 105 erge eşittir"), "Bir iş birimi");
     EXPECT_EQ(ipucu("NOT: TUR10-1211270 ile aynı"), std::nullopt);
     EXPECT_EQ(ipucu("Yunan alfabesinin α harfi"), std::nullopt);
+    // English glosses are no Turkish clues; Turkish words that look English are.
+    EXPECT_EQ(ipucu("The largest city in Vermont"), std::nullopt);
+    EXPECT_EQ(ipucu("A university in Massachusetts"), std::nullopt);
+    EXPECT_EQ(ipucu("Bu renkte olan at"), "Bu renkte olan at");
+    EXPECT_EQ(ipucu("Saatte on iki otuz"), "Saatte on iki otuz");
+    EXPECT_EQ(ipucu("The bureau of Maliye Bakanlığı"), "The bureau of Maliye Bakanlığı");
     EXPECT_EQ(ipucu(":"), std::nullopt);
     EXPECT_EQ(ipucu("   "), std::nullopt);
 
