@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 #include <thread>
+#include <tuple>
 
 #include "cozucu_yardimcilari.h"
 
@@ -242,15 +243,14 @@ TEST(Yeniden_Baslatma, RastgeleIzgaralardaTamAramayaUyar) {
         const Ornek o = ornek_uret(rng);
         const Sozluk s = sozluk_yap(o.kelimeler);
         Izgara g_tam, g_tek, g_tur;
-        izgara_yap(g_tam, o.satirlar);
-        izgara_yap(g_tek, o.satirlar);
-        izgara_yap(g_tur, o.satirlar);
         Bulmaca_Cozucu tam, tek, tur;
-        Mt_Kaynak k1(static_cast<std::uint64_t>(i)), k2(static_cast<std::uint64_t>(i)),
-            k3(static_cast<std::uint64_t>(i));
-        test::analiz(tam, g_tam, s, k1);
-        test::analiz(tek, g_tek, s, k2);
-        test::analiz(tur, g_tur, s, k3);
+        const auto tohum = static_cast<std::uint64_t>(i);
+        Mt_Kaynak k1(tohum), k2(tohum), k3(tohum);
+        for (auto [g, c, k] :
+             {std::tuple{&g_tam, &tam, &k1}, {&g_tek, &tek, &k2}, {&g_tur, &tur, &k3}}) {
+            izgara_yap(*g, o.satirlar);
+            test::analiz(*c, *g, s, *k);
+        }
         // A rare hard case would only make the test slow.
         const auto d_tam = tam.bulmaca_coz(
             g_tam,
