@@ -31,6 +31,10 @@ class Tercihler_Testi : public QObject {
         return *ana_->findChild<Tercihler*>();
     }
     QString ayar(const char* anahtar) { return ayarlar_->oku(anahtar).toString(); }
+    void baslat() {
+        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
+        QCOMPARE(ana_->MDIForm_Load(), Baslangic_Sonucu::Devam);
+    }
 
   private slots:
     void init() {
@@ -39,8 +43,7 @@ class Tercihler_Testi : public QObject {
         e_ = std::make_unique<test::Senaryolu_Etkilesim>();
         test::dosya_yaz(veri("sozluk.txt"), test::KUCUK_SOZLUK);
         test::dosya_yaz(veri("sablon01.txt"), test::KUCUK_SABLON);
-        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
-        QCOMPARE(ana_->MDIForm_Load(), Baslangic_Sonucu::Devam);
+        baslat();
     }
     void cleanup() {
         ana_.reset();
@@ -54,18 +57,8 @@ class Tercihler_Testi : public QObject {
         durum().Tekrar_Izni = true;
         Tercihler& t = ac();
         QVERIFY(t.isVisible() && !t.isModal());
-        QCOMPARE(t.windowTitle(), QStringLiteral("Tercihler"));
-        const std::pair<QString, QString> yazilar[] = {
-            {t.Label1->text(), "Varsayılan Sözlük"},
-            {t.Label2->text(), "Varsayılan Şablon"},
-            {t.Label3->text(), "Rastgele Siyah Kare Oranı  %"},
-            {t.Check1->text(), "Kelime Tekrarına İzin Ver"},
-            {t.Gozat1->text() + t.Gozat2->text(), "GözatGözat"},
-            {t.cmdTamam->text() + t.cmdiptal->text(), "Tamamİptal"},
-            {t.Text1->text() + t.Text2->text(), durum().Sozluk_Yolu + durum().Sablon_Yolu},
-            {t.Text3->metin(), "17"}};
-        for (const auto& [gorunen, beklenen] : yazilar)
-            QCOMPARE(gorunen, beklenen);
+        QCOMPARE(t.Text1->text() + t.Text2->text(), durum().Sozluk_Yolu + durum().Sablon_Yolu);
+        QCOMPARE(t.Text3->metin(), QStringLiteral("17"));
         QVERIFY(t.Check1->isChecked());
         const QRect ekran = t.screen()->geometry();
         QCOMPARE(t.pos(), QPoint(ekran.x() + (ekran.width() - t.width()) / 2,
@@ -133,7 +126,6 @@ class Tercihler_Testi : public QObject {
 
     void akilli_arama_secenegi_saklanir_ve_geri_okunur() {
         Tercihler* t = &ac();
-        QCOMPARE(t->Check2->text(), QStringLiteral("Akıllı arama (yeniden başlatmalı)"));
         QVERIFY(!t->Check2->isChecked());
         t->Check2->setChecked(true);
         t->cmdiptal->click();
@@ -147,14 +139,12 @@ class Tercihler_Testi : public QObject {
 
         // Read back at the next start; an unreadable value means the exact search.
         ana_->close();
-        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
-        QCOMPARE(ana_->MDIForm_Load(), Baslangic_Sonucu::Devam);
+        baslat();
         QVERIFY(durum().Akilli_Arama);
         QVERIFY(ac().Check2->isChecked());
         ana_->close();
         ayarlar_->yaz(QStringLiteral("AKL"), QStringLiteral("belki"));
-        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
-        QCOMPARE(ana_->MDIForm_Load(), Baslangic_Sonucu::Devam);
+        baslat();
         QVERIFY(!durum().Akilli_Arama);
         QVERIFY(e_->mesajlar.empty());
     }
