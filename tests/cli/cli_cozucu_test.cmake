@@ -2,23 +2,7 @@
 file(REMOVE_RECURSE ${GECICI})
 file(MAKE_DIRECTORY ${GECICI})
 
-function(calistir beklenen)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE kod OUTPUT_VARIABLE cikti ERROR_VARIABLE hata)
-  if(NOT kod EQUAL beklenen)
-    message(FATAL_ERROR "${ARGN}\n exit ${kod}, expected ${beklenen}\n${cikti}\n${hata}")
-  endif()
-  set(CIKTI "${cikti}" PARENT_SCOPE)
-  set(HATA "${hata}" PARENT_SCOPE)
-endfunction()
-
-function(icermeli metin)
-  foreach(beklenen IN LISTS ARGN)
-    string(FIND "${metin}" "${beklenen}" yer)
-    if(yer LESS 0)
-      message(FATAL_ERROR "missing '${beklenen}' in:\n${metin}")
-    endif()
-  endforeach()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ortak.cmake)
 
 # 2 x 2 of white cells; the shuffle turns BA, AB into AB, BA for every slot.
 file(WRITE ${GECICI}/iki.txt "..\n..\n")
@@ -28,13 +12,6 @@ icermeli("${CIKTI}" "AB\nBA\n    Çözüm Bulundu\nGeçen Süre:00:00:0" "SOLDAN
          "YUKARIDAN AŞAĞI\n 1.birinci\n 2.ikinci")
 calistir(0 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3 --json
          --dump-candidates)
-# Reads one value of the JSON output; a missing key fails the test.
-function(json_esit beklenen)
-  string(JSON deger GET "${CIKTI}" ${ARGN})
-  if(NOT deger STREQUAL "${beklenen}")
-    message(FATAL_ERROR "JSON ${ARGN} = '${deger}', expected '${beklenen}'\n${CIKTI}")
-  endif()
-endfunction()
 json_esit(ON solved)
 json_esit(OFF stopped)
 json_esit(4 en_derin)

@@ -2,21 +2,7 @@
 file(REMOVE_RECURSE ${GECICI})
 file(MAKE_DIRECTORY ${GECICI})
 
-function(calistir beklenen)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE kod OUTPUT_VARIABLE cikti ERROR_VARIABLE hata)
-  if(NOT kod EQUAL beklenen)
-    message(FATAL_ERROR "${ARGN}\n exit ${kod}, expected ${beklenen}\n${cikti}\n${hata}")
-  endif()
-  set(CIKTI "${cikti}" PARENT_SCOPE)
-  set(HATA "${hata}" PARENT_SCOPE)
-endfunction()
-
-function(json_esit beklenen)
-  string(JSON deger GET "${CIKTI}" ${ARGN})
-  if(NOT deger STREQUAL "${beklenen}")
-    message(FATAL_ERROR "JSON ${ARGN} = '${deger}', expected '${beklenen}'\n${CIKTI}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ortak.cmake)
 
 # Three separate slots and two words: no fill without repetition. Rounds of
 # one tried candidate cannot show it; a later, longer round does.
@@ -34,10 +20,7 @@ endif()
 
 # With repetition the same grid fills; the plain output is the exact search's.
 calistir(0 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --repeat --restarts)
-string(FIND "${CIKTI}" "    Çözüm Bulundu\nGeçen Süre:" yer)
-if(yer LESS 0)
-  message(FATAL_ERROR "${CIKTI}")
-endif()
+icermeli("${CIKTI}" "    Çözüm Bulundu\nGeçen Süre:")
 
 # The exact search reports a single round.
 calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --json)

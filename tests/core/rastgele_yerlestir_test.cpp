@@ -2,27 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include "cozucu_yardimcilari.h"
 
 namespace velzora {
 namespace {
 
-// Hands out the given draws in order.
-class Sirali_Kaynak final : public Rastgele_Kaynak {
-  public:
-    explicit Sirali_Kaynak(std::initializer_list<double> u) : cekilisler_(u) {}
-    double tekduze() override {
-        if (cekilisler_.empty())
-            throw std::runtime_error("draws used up");
-        const double u = cekilisler_.front();
-        cekilisler_.pop_front();
-        return u;
-    }
-    std::size_t kalan() const { return cekilisler_.size(); }
-
-  private:
-    std::deque<double> cekilisler_;
-};
+using test::Sabit_Kaynak;
 
 std::vector<std::pair<int, int>> siyahlar(const Izgara& g) {
     std::vector<std::pair<int, int>> s;
@@ -63,23 +48,23 @@ TEST(RastYerlestir, RowsTakeTurnsAndRefusedDrawsStillMoveTheCursor) {
     Izgara g;
     g.ebat_ver(3, 5);
     // N = 3. Columns are u*4+1 rounded half to even.
-    Sirali_Kaynak k{0.5,    // row 1, column 3: placed
-                    0.5,    // row 2, column 3: under a black square, refused
-                    0.625,  // row 3, column 3.5 -> 4: placed
-                    0.0};   // row 1 again, column 1: placed
+    Sabit_Kaynak k{0.5,    // row 1, column 3: placed
+                   0.5,    // row 2, column 3: under a black square, refused
+                   0.625,  // row 3, column 3.5 -> 4: placed
+                   0.0};   // row 1 again, column 1: placed
     rast_yerlestir(g, 0.2f, k);
     EXPECT_EQ(siyahlar(g), (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {3, 4}}));
-    EXPECT_EQ(k.kalan(), 0u);
+    EXPECT_EQ(k.cekilen, 4);
 }
 
 TEST(RastYerlestir, ADrawOnABlackSquareCountsWithoutAddingOne) {
     Izgara g;
     g.ebat_ver(2, 2);
     // N = 2: (1,1), then (2,1) refused beside it, then (1,1) again counts.
-    Sirali_Kaynak k{0.0, 0.0, 0.0};
+    Sabit_Kaynak k{0.0, 0.0, 0.0};
     rast_yerlestir(g, 0.5f, k);
     EXPECT_EQ(siyahlar(g), (std::vector<std::pair<int, int>>{{1, 1}}));
-    EXPECT_EQ(k.kalan(), 0u);
+    EXPECT_EQ(k.cekilen, 3);
 }
 
 TEST(RastYerlestir, AtLeastOneSquareEvenWhenTheTargetIsZero) {

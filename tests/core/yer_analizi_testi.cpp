@@ -20,41 +20,27 @@ Yer_Tablosu yerler(const std::vector<std::string>& satirlar) {
     return y;
 }
 
-Kelime_Yeri yer(Yon_Turu yon, int satir, int sutun, int uzunluk) {
-    Kelime_Yeri y;
-    y.Yon = yon;
-    y.Satir = satir;
-    y.Sutun = sutun;
-    y.Uzunluk = uzunluk;
-    return y;
-}
-
-TEST(Yer_Tablosu, SlotsuzIzgaralar) {
-    EXPECT_EQ(yerler({"##", "##"}).Yer_Sayisi(), 0);
-    EXPECT_EQ(yerler({"#.", ".#"}).Yer_Sayisi(), 0);
-    EXPECT_EQ(yerler({"#.", ".#"}).Kesisim(0, 0), Kesisim_Noktasi{});
-}
-
 TEST(Yer_Tablosu, TekBeyazHucreYerDegilVeYerSatirSonundaBiter) {
+    EXPECT_EQ(yerler({"#.", ".#"}).Yer_Sayisi(), 0);
     const Yer_Tablosu y = yerler({"..#.", "####", "...."});
     ASSERT_EQ(y.Yer_Sayisi(), 2);
-    EXPECT_EQ(y.Yer(1), yer(Yon_Turu::Soldan, 1, 1, 2));
-    EXPECT_EQ(y.Yer(2), yer(Yon_Turu::Soldan, 3, 1, 4));
+    EXPECT_EQ(y.Yer(1), (Kelime_Yeri{Yon_Turu::Soldan, 1, 1, 2}));
+    EXPECT_EQ(y.Yer(2), (Kelime_Yeri{Yon_Turu::Soldan, 3, 1, 4}));
     // A run that reaches the last cell of a column ends there; the next
     // column starts a new slot.
     const Yer_Tablosu d = yerler({"..", "..", "#.", "..", "#."});
     ASSERT_EQ(d.Yer_Sayisi(), 3 + 2);
-    EXPECT_EQ(d.Yer(3), yer(Yon_Turu::Soldan, 4, 1, 2));
-    EXPECT_EQ(d.Yer(4), yer(Yon_Turu::Yukaridan, 1, 1, 2));
-    EXPECT_EQ(d.Yer(5), yer(Yon_Turu::Yukaridan, 1, 2, 5));
+    EXPECT_EQ(d.Yer(3), (Kelime_Yeri{Yon_Turu::Soldan, 4, 1, 2}));
+    EXPECT_EQ(d.Yer(4), (Kelime_Yeri{Yon_Turu::Yukaridan, 1, 1, 2}));
+    EXPECT_EQ(d.Yer(5), (Kelime_Yeri{Yon_Turu::Yukaridan, 1, 2, 5}));
 }
 
 TEST(Yer_Tablosu, UcUcBeyazNumaralarVeKesisimler) {
     const Yer_Tablosu y = yerler({"...", "...", "..."});
     ASSERT_EQ(y.Yer_Sayisi(), 6);
     for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(y.Yer(i), yer(Yon_Turu::Soldan, i, 1, 3));
-        EXPECT_EQ(y.Yer(i + 3), yer(Yon_Turu::Yukaridan, 1, i, 3));
+        EXPECT_EQ(y.Yer(i), (Kelime_Yeri{Yon_Turu::Soldan, i, 1, 3}));
+        EXPECT_EQ(y.Yer(i + 3), (Kelime_Yeri{Yon_Turu::Yukaridan, 1, i, 3}));
     }
     EXPECT_EQ(y.Kesisim(2, 5), (Kesisim_Noktasi{2, 2}));
     EXPECT_EQ(y.Kesisim(3, 4), (Kesisim_Noktasi{1, 3}));
@@ -98,92 +84,56 @@ TEST(Aday_Listeleri, SabitHarfeTamEslesme) {
     EXPECT_EQ(c.Harf(1, 2), "");
 }
 
-TEST(Aday_Listeleri, HarfsizIzgaradaUzunluktakiHerKelimeSozlukSirasiylaVeTekrarlarla) {
+// The candidates of the one slot of a 1-row grid as "WORD-n" (n its place in
+// the dictionary), after the shuffle with the given draws.
+std::string aday_sirasi(const std::string& satir, const std::vector<std::string>& kelimeler,
+                        std::initializer_list<double> cekilisler) {
     Izgara g;
-    izgara_yap(g, {"...#", "####"});
-    const Sozluk s = sozluk_yap({"EVE", "AT", "KAR", "EVE", "KALEM", "YOL"});
+    izgara_yap(g, {satir, std::string(satir.size(), '#')});
+    const Sozluk s = sozluk_yap(kelimeler);
     Bulmaca_Cozucu c;
-    // h = 2: u = 0.5 gives 0.5 * 1 + 3 = 3.5, which rounds to 4 (even).
-    Sabit_Kaynak k({0.5, 0.0});
-    ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
-    ASSERT_EQ(c.Aday_Adet(1), 4);
-    // EVE KAR EVE YOL: 1 <-> 4, then 2 <-> 3.
-    EXPECT_EQ(c.Aday_Kelime(1, 1), "YOL");
-    EXPECT_EQ(c.Aday_Kelime(1, 2), "EVE");
-    EXPECT_EQ(c.Aday_Soru(1, 2), "EVE-4");
-    EXPECT_EQ(c.Aday_Kelime(1, 3), "KAR");
-    EXPECT_EQ(c.Aday_Kelime(1, 4), "EVE");
-    EXPECT_EQ(c.Aday_Soru(1, 4), "EVE-1");
-    EXPECT_EQ(k.cekilen, 2);
-    EXPECT_EQ(c.En_Cok_Aday(), 4);
-}
-
-TEST(Aday_Listeleri, KaristirmaEsleri) {
-    Izgara g;
-    izgara_yap(g, {".....", "#####"});
-    const Sozluk s = sozluk_yap({"AAAAA", "BBBBB", "CCCCC", "DDDDD", "EEEEE"});
-    // h = 2: the partner is the nearest whole number to u + 3, so u < 0.5
-    // draws 3 and u >= 0.5 draws 4 (3.5 goes to the even 4). Candidate 5 stays.
-    auto sira = [&](double u1, double u2) {
-        Bulmaca_Cozucu c;
-        Sabit_Kaynak k({u1, u2});
-        test::analiz(c, g, s, k);
-        std::string v;
-        for (int i = 1; i <= c.Aday_Adet(1); ++i)
-            v += c.Aday_Kelime(1, i)[0];
-        return v;
-    };
-    EXPECT_EQ(sira(0.0, 0.0), "CABDE");
-    EXPECT_EQ(sira(0.0, 0.6), "CDABE");
-    EXPECT_EQ(sira(0.6, 0.0), "DCBAE");
-    EXPECT_EQ(sira(0.6, 0.6), "DACBE");
-    EXPECT_EQ(sira(0.5, 0.5), "DACBE");
-}
-
-TEST(Aday_Listeleri, KaristirmadaYarimlarCifteYuvarlanir) {
-    Izgara g;
-    izgara_yap(g, {"......", "######"});
-    const Sozluk s = sozluk_yap({"AAAAAA", "BBBBBB", "CCCCCC", "DDDDDD", "EEEEEE", "FFFFFF"});
-    Bulmaca_Cozucu c;
-    // h = 3: u = 0.25 gives 4.5, which goes to 4, not 5.
-    Sabit_Kaynak k({0.25, 0.0, 0.0});
-    test::analiz(c, g, s, k);
+    Sabit_Kaynak k(cekilisler);
+    EXPECT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
     std::string v;
     for (int i = 1; i <= c.Aday_Adet(1); ++i)
-        v += c.Aday_Kelime(1, i)[0];
-    EXPECT_EQ(v, "DABCEF");
+        v += std::string(c.Aday_Soru(1, i)) + " ";
+    return v;
 }
 
-TEST(Aday_Listeleri, IkiVeUcAdayHepTakasBirAdayHic) {
-    auto ilk = [](std::vector<std::string> kelimeler, std::initializer_list<double> u) {
-        Izgara g;
-        izgara_yap(g, {"..", "##"});
-        const Sozluk s = sozluk_yap(kelimeler);
-        Bulmaca_Cozucu c;
-        Sabit_Kaynak k(u);
-        test::analiz(c, g, s, k);
-        std::string v;
-        for (int i = 1; i <= c.Aday_Adet(1); ++i)
-            v += c.Aday_Kelime(1, i);
-        return v;
+// With h = half the list, candidate k is exchanged with the nearest whole
+// number to u * (h - 1) + 1 + h, halves going to the even one; an odd last
+// candidate stays, two or three are always exchanged, one never.
+TEST(Aday_Listeleri, KaristirmaEsleri) {
+    const std::vector<std::string> bes = {"AAAAA", "BBBBB", "CCCCC", "DDDDD", "EEEEE"};
+    const struct {
+        std::string satir;
+        std::vector<std::string> kelimeler;
+        std::initializer_list<double> cekilisler;
+        std::string beklenen;
+    } durumlar[] = {
+        // Every word of the length, duplicates kept: EVE KAR EVE YOL, then
+        // 1 <-> 4 (3.5 goes to 4) and 2 <-> 3.
+        {"...#",
+         {"EVE", "AT", "KAR", "EVE", "KALEM", "YOL"},
+         {0.5, 0.0},
+         "YOL-6 EVE-4 KAR-3 EVE-1 "},
+        {".....", bes, {0.0, 0.0}, "CCCCC-3 AAAAA-1 BBBBB-2 DDDDD-4 EEEEE-5 "},
+        {".....", bes, {0.0, 0.6}, "CCCCC-3 DDDDD-4 AAAAA-1 BBBBB-2 EEEEE-5 "},
+        {".....", bes, {0.6, 0.0}, "DDDDD-4 CCCCC-3 BBBBB-2 AAAAA-1 EEEEE-5 "},
+        {".....", bes, {0.6, 0.6}, "DDDDD-4 AAAAA-1 CCCCC-3 BBBBB-2 EEEEE-5 "},
+        {".....", bes, {0.5, 0.5}, "DDDDD-4 AAAAA-1 CCCCC-3 BBBBB-2 EEEEE-5 "},
+        // h = 3: u = 0.25 gives 4.5, which goes to 4, not 5.
+        {"......",
+         {"AAAAAA", "BBBBBB", "CCCCCC", "DDDDDD", "EEEEEE", "FFFFFF"},
+         {0.25, 0.0, 0.0},
+         "DDDDDD-4 AAAAAA-1 BBBBBB-2 CCCCCC-3 EEEEEE-5 FFFFFF-6 "},
+        {"..", {"AB", "CD"}, {0.99}, "CD-2 AB-1 "},
+        {"..", {"AB", "CD", "EF"}, {0.0}, "CD-2 AB-1 EF-3 "},
+        {"..", {"AB"}, {}, "AB-1 "},
+        {"..", {"ABC"}, {}, ""},
     };
-    EXPECT_EQ(ilk({"AB", "CD"}, {0.99}), "CDAB");
-    EXPECT_EQ(ilk({"AB", "CD", "EF"}, {0.0}), "CDABEF");
-    EXPECT_EQ(ilk({"AB"}, {}), "AB");
-    EXPECT_EQ(ilk({"ABC"}, {}), "");
-}
-
-TEST(Analiz, YerYokkenEnCokAdaySifir) {
-    Izgara g;
-    izgara_yap(g, {"#.", ".#"});
-    const Sozluk s = sozluk_yap({"AB"});
-    Bulmaca_Cozucu c;
-    Sabit_Kaynak k;
-    ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
-    EXPECT_EQ(c.Yer_Sayisi(), 0);
-    EXPECT_EQ(c.En_Cok_Aday(), 0);
-    EXPECT_EQ(test::coz(c, g, false), Cozum_Durumu::Cozuldu);
-    EXPECT_LE(c.Bitis_Zamani() - c.Baslama_Zamani(), std::chrono::seconds(1));
+    for (const auto& d : durumlar)
+        EXPECT_EQ(aday_sirasi(d.satir, d.kelimeler, d.cekilisler), d.beklenen) << d.beklenen;
 }
 
 TEST(Analiz, SozlukIlkAnalizdeVeDegistikceYuklenir) {

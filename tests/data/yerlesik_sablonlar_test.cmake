@@ -5,13 +5,7 @@
 #   -DCLI=velzora-cli -DVERI=data folder -DSINIR=seconds for the default
 #   -DUZUN_SINIR=seconds for the others
 
-function(calistir beklenen)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE kod OUTPUT_VARIABLE cikti ERROR_VARIABLE hata)
-  if(NOT kod EQUAL beklenen)
-    message(FATAL_ERROR "${ARGN}\n exit ${kod}, expected ${beklenen}\n${cikti}\n${hata}")
-  endif()
-  set(CIKTI "${cikti}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli/ortak.cmake)
 
 # The bytes the template writer gives for the grid that `show` prints.
 function(yazilmis_bicimi satirlar sonuc)

@@ -32,20 +32,14 @@ class Acilan_Belgeler : public QObject {
 class Cikti_Komutlari_Testi : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::Gecici_Ayarlar> ayarlar_;
-    std::unique_ptr<QTemporaryDir> veri_;
-    std::unique_ptr<test::Senaryolu_Etkilesim> etkilesim_;
-    std::unique_ptr<Ana_Form> ana_;
+    std::unique_ptr<test::Pencere_Ortami> o_;
     Acilan_Belgeler acilan_;
 
-    QString veri(const char* ad) const { return veri_->filePath(QString::fromLatin1(ad)); }
-
     Ana_Form& baslat() {
-        ana_ = std::make_unique<Ana_Form>(*etkilesim_,
-                                          Dizinler{veri_->path(), veri_->path(), veri_->path()});
-        if (ana_->MDIForm_Load() != Baslangic_Sonucu::Devam)
+        Ana_Form& ana = o_->ana_yap(o_->veri_dizini.path());
+        if (ana.MDIForm_Load() != Baslangic_Sonucu::Devam)
             qFatal("start-up failed");
-        return *ana_;
+        return ana;
     }
 
     // The last exported document's parts.
@@ -69,21 +63,14 @@ class Cikti_Komutlari_Testi : public QObject {
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
     void init() {
-        ayarlar_ = std::make_unique<test::Gecici_Ayarlar>();
-        veri_ = std::make_unique<QTemporaryDir>();
-        etkilesim_ = std::make_unique<test::Senaryolu_Etkilesim>();
+        o_ = std::make_unique<test::Pencere_Ortami>();
         // 2 x 2, every cell white: AB over BA when repetition is allowed.
-        test::dosya_yaz(veri("sozluk.txt"), "AB:ilk ipucu\r\nBA: ikinci\r\n");
-        test::dosya_yaz(veri("sablon01.txt"), "BULMACA SABLONU\r\n 2  2 \r\n");
+        test::dosya_yaz(o_->veri("sozluk.txt"), "AB:ilk ipucu\r\nBA: ikinci\r\n");
+        test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 2  2 \r\n");
         acilan_.adresler.clear();
         QGuiApplication::clipboard()->clear();
     }
-    void cleanup() {
-        ana_.reset();
-        etkilesim_.reset();
-        veri_.reset();
-        ayarlar_.reset();
-    }
+    void cleanup() { o_.reset(); }
 
     void the_clipboard_holds_the_grid_picture_and_no_text() {
         Ana_Form& ana = baslat();
@@ -103,7 +90,7 @@ class Cikti_Komutlari_Testi : public QObject {
         QCOMPARE(resim.size(), beklenen.size());
         QCOMPARE(resim.convertToFormat(QImage::Format_RGB32),
                  beklenen.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(etkilesim_->mesajlar.empty());
+        QVERIFY(o_->etkilesim.mesajlar.empty());
     }
 
     void export_before_any_solve_has_the_grid_and_empty_clue_lists() {
@@ -128,15 +115,9 @@ class Cikti_Komutlari_Testi : public QObject {
 
     void export_after_a_solve_lists_the_clues_and_leaves_out_the_letters() {
         Ana_Form& ana = baslat();
-        Program_Durumu& d = ana.durum();
-        Mt_Kaynak kaynak(1);
-        QCOMPARE(d.Cozucu.analiz_et(
-                     d.Izgara, d.Sozluk, false, [] { return true; }, kaynak),
-                 Analiz_Sonucu::Tamam);
-        QCOMPARE(
-            d.Cozucu.bulmaca_coz(
-                d.Izgara, [](const Ilerleme&) { return Kanca_Yaniti::Devam; }, [] { return true; }),
-            Cozum_Durumu::Cozuldu);
+        ana.durum().Tekrar_Izni = true;
+        ana.Kos();
+        QVERIFY(o_->etkilesim.mesajlar.front().startsWith(QStringLiteral("    Çözüm Bulundu")));
 
         ana.arac_tiklandi(QStringLiteral("Duzenle"));
         ana.arac_tiklandi(QStringLiteral("Duzenle"));
@@ -155,12 +136,12 @@ class Cikti_Komutlari_Testi : public QObject {
     void an_export_that_cannot_write_ends_silently() {
         Ana_Form& ana = baslat();
         const QByteArray eski = qgetenv("TMPDIR");
-        qputenv("TMPDIR", veri("yok/olmayan/klasor").toLocal8Bit());
+        qputenv("TMPDIR", o_->veri("yok/olmayan/klasor").toLocal8Bit());
         ana.arac_tiklandi(QStringLiteral("Duzenle"));
         qputenv("TMPDIR", eski);
 
         QVERIFY(acilan_.adresler.isEmpty());
-        QVERIFY(etkilesim_->mesajlar.empty());
+        QVERIFY(o_->etkilesim.mesajlar.empty());
         QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
     }
 };

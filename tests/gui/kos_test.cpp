@@ -46,31 +46,26 @@ constexpr int TUMU = (1 << Arac_Cubugu::KONUM_SAYISI) - 1;
 class Kos_Testi : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::Gecici_Ayarlar> ayarlar_;
-    std::unique_ptr<QTemporaryDir> veri_;
-    std::unique_ptr<test::Senaryolu_Etkilesim> e_;
-    std::unique_ptr<Ana_Form> ana_;
+    std::unique_ptr<test::Pencere_Ortami> o_;
 
-    QString veri(const char* ad) const { return veri_->filePath(QString::fromLatin1(ad)); }
     Ana_Form& baslat(const char* sablon, const char* sozluk) {
-        test::dosya_yaz(veri("sablon01.txt"), sablon);
-        test::dosya_yaz(veri("sozluk.txt"), sozluk);
-        ana_ = std::make_unique<Ana_Form>(*e_, Dizinler{veri_->path(), QString(), veri_->path()});
-        if (ana_->MDIForm_Load() != Baslangic_Sonucu::Devam)
+        test::dosya_yaz(o_->veri("sablon01.txt"), sablon);
+        test::dosya_yaz(o_->veri("sozluk.txt"), sozluk);
+        if (o_->ana_yap().MDIForm_Load() != Baslangic_Sonucu::Devam)
             qFatal("start-up failed");
         // The windows work at every hook call, so that what a test queues
         // happens at a known point of the run.
-        ana_->calisma().olay_araligi_ata(std::chrono::microseconds{0});
-        return *ana_;
+        o_->ana->calisma().olay_araligi_ata(std::chrono::microseconds{0});
+        return *o_->ana;
     }
-    Ana_Form& ana() { return *ana_; }
-    Izgara& izgara() { return ana_->durum().Izgara; }
-    Arac_Cubugu& tb() { return *ana_->tbToolBar(); }
-    QAction* eylem(const char* ad) { return ana_->findChild<QAction*>(QString::fromLatin1(ad)); }
-    const Bulmaca_Cozucu& cozucu() { return ana_->durum().Cozucu; }
+    Ana_Form& ana() { return *o_->ana; }
+    Izgara& izgara() { return ana().durum().Izgara; }
+    Arac_Cubugu& tb() { return *ana().tbToolBar(); }
+    QAction* eylem(const char* ad) { return ana().findChild<QAction*>(QString::fromLatin1(ad)); }
+    const Bulmaca_Cozucu& cozucu() { return ana().durum().Cozucu; }
 
     void calisirken(std::function<void()> is) {
-        QMetaObject::invokeMethod(ana_.get(), std::move(is), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(o_->ana.get(), std::move(is), Qt::QueuedConnection);
     }
     void basla_dugmesi() { tb().konum(BASLA)->trigger(); }
     bool basla_resmi(Resim r) {
@@ -113,16 +108,11 @@ class Kos_Testi : public QObject {
 
   private slots:
     void init() {
-        ayarlar_ = std::make_unique<test::Gecici_Ayarlar>();
-        veri_ = std::make_unique<QTemporaryDir>();
-        e_ = std::make_unique<test::Senaryolu_Etkilesim>();
+        o_ = std::make_unique<test::Pencere_Ortami>();
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     }
     void cleanup() {
-        ana_.reset();
-        e_.reset();
-        veri_.reset();
-        ayarlar_.reset();
+        o_.reset();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -158,15 +148,15 @@ class Kos_Testi : public QObject {
             QVERIFY(ana().calisma().ilerleme_etiketi()->text().contains("Derinlik 1/6"));
         });
         // A use while the outcome is shown starts nothing.
-        e_->mesaj_aninda = [&](const QString&) {
-            if (e_->mesajlar.size() == 1)
+        o_->etkilesim.mesaj_aninda = [&](const QString&) {
+            if (o_->etkilesim.mesajlar.size() == 1)
                 ana().Kos();
         };
         ana().Kos();
         QVERIFY(goruldu);
-        QCOMPARE(e_->mesajlar.size(), 1u);
+        QCOMPARE(o_->etkilesim.mesajlar.size(), 1u);
         QVERIFY(QRegularExpression("^    Çözüm Bulundu\r\nGeçen Süre:00:00:0\\d$")
-                    .match(e_->mesajlar.front())
+                    .match(o_->etkilesim.mesajlar.front())
                     .hasMatch());
         QVERIFY(kare_dolu());
         QVERIFY(ana().calisma().ilerleme_etiketi()->text().startsWith(
@@ -178,12 +168,12 @@ class Kos_Testi : public QObject {
         baslat(IKILI, CIKMAZ);
         int acik = -1;
         std::string gorunen;
-        e_->mesaj_aninda = [&](const QString&) {
+        o_->etkilesim.mesaj_aninda = [&](const QString&) {
             acik = acik_konumlar();
             gorunen = harfler();
         };
         ana().Kos();
-        QCOMPARE(e_->mesajlar, std::vector<QString>{"Çözüm Bulunamadı"});
+        QCOMPARE(o_->etkilesim.mesajlar, std::vector<QString>{"Çözüm Bulunamadı"});
         QCOMPARE(acik, 0);
         // One across and one down word of level 2, as the solver kept them.
         QCOMPARE(cozucu().En_Derin(), 2);
@@ -204,9 +194,9 @@ class Kos_Testi : public QObject {
         // until the next use asks again.
         calisirken([&] { basla_dugmesi(); });
         calisirken([&] { eylem("mnuBasla")->trigger(); });
-        e_->soru_aninda = [&](const QString&) {
+        o_->etkilesim.soru_aninda = [&](const QString&) {
             ana().Kos();
-            if (e_->sorular.size() == 1) {
+            if (o_->etkilesim.sorular.size() == 1) {
                 calisirken([&] {
                     QVERIFY(!ana().durum().Hazir && ana().calisma().suruyor());
                     QCOMPARE(acik_konumlar(), TUMU);
@@ -215,12 +205,12 @@ class Kos_Testi : public QObject {
                 });
             }
         };
-        e_->soru_yanitlari = {false, true};
+        o_->etkilesim.soru_yanitlari = {false, true};
         ana().Kos();
-        QCOMPARE(e_->sorular,
+        QCOMPARE(o_->etkilesim.sorular,
                  std::vector<QString>(2, "Bulmaca çözme işlemini durdurmak istiyor musunuz?"));
-        QCOMPARE(e_->soru_basliklari.front(), QStringLiteral("Durdur"));
-        QVERIFY(e_->mesajlar.empty());
+        QCOMPARE(o_->etkilesim.soru_basliklari.front(), QStringLiteral("Durdur"));
+        QVERIFY(o_->etkilesim.mesajlar.empty());
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         // The partial fill of the last redraw stays.
         QVERIFY(harfler().size() > 3 && harfler().size() < 9);
@@ -248,9 +238,9 @@ class Kos_Testi : public QObject {
             QVERIFY(izgara().beyaz_mi(3, 3));
         });
         // The scripted dialogs would fail the test had a command asked.
-        e_->soru_yanitlari = {false};
+        o_->etkilesim.soru_yanitlari = {false};
         ana().Kos();
-        QVERIFY(e_->mesajlar.front().startsWith("    Çözüm Bulundu"));
+        QVERIFY(o_->etkilesim.mesajlar.front().startsWith("    Çözüm Bulundu"));
         QVERIFY(kare_dolu());
         bosta_olmali();
     }
@@ -263,10 +253,10 @@ class Kos_Testi : public QObject {
             QVERIFY(ana().isVisible());
         });
         ana().Kos();
-        QVERIFY(e_->sorular.empty() && e_->mesajlar.empty());
+        QVERIFY(o_->etkilesim.sorular.empty() && o_->etkilesim.mesajlar.empty());
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         QVERIFY(!ana().isVisible());
-        QCOMPARE(ayarlar_->oku("SKO").toString(), QStringLiteral("0.2"));
+        QCOMPARE(o_->ayarlar.oku("SKO").toString(), QStringLiteral("0.2"));
     }
 
     void cikis_calismayi_durdurur() {
@@ -274,26 +264,26 @@ class Kos_Testi : public QObject {
         QTimer::singleShot(0, &ana(), [this] { basla_dugmesi(); });
         QTimer::singleShot(0, &ana(), [this] { eylem("mnuCikis")->trigger(); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(e_->sorular.empty() && e_->mesajlar.empty());
+        QVERIFY(o_->etkilesim.sorular.empty() && o_->etkilesim.mesajlar.empty());
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
-        QVERIFY(!QFile::exists(ayarlar_->dosya()));
+        QVERIFY(!QFile::exists(o_->ayarlar.dosya()));
     }
 
     void analiz_sorunlari() {
         baslat(KARE, KARE_1);
         ana().durum().Cozucu.bellek_siniri_ata(64);
         ana().Kos();
-        QCOMPARE(e_->mesajlar.back().toStdString(), std::string(BELLEK_YETERSIZ_MESAJI));
+        QCOMPARE(o_->etkilesim.mesajlar.back().toStdString(), std::string(BELLEK_YETERSIZ_MESAJI));
         bosta_olmali();
 
         // No dictionary, and a user who leaves rather than choose another.
         ana().durum().Cozucu.bellek_siniri_ata(VARSAYILAN_BELLEK_SINIRI);
-        ana().durum().Sozluk_Yolu = veri("yok.txt");
+        ana().durum().Sozluk_Yolu = o_->veri("yok.txt");
         ana().durum().Sozluk_Degisti = true;
-        e_->dosya_yanitlari = {QString(), QString()};
-        e_->soru_yanitlari = {true};
+        o_->etkilesim.dosya_yanitlari = {QString(), QString()};
+        o_->etkilesim.soru_yanitlari = {true};
         ana().Kos();
-        QCOMPARE(e_->mesajlar.back(), QStringLiteral("Dosya bulunamadı"));
+        QCOMPARE(o_->etkilesim.mesajlar.back(), QStringLiteral("Dosya bulunamadı"));
         QVERIFY(!ana().isVisible());
         bosta_olmali();
     }
@@ -301,7 +291,7 @@ class Kos_Testi : public QObject {
     void tekrar_izni_calisma_sirasinda_gecerli_olur() {
         baslat(TEKRARLI, TEKRAR_SOZLUGU);
         ana().Kos();
-        QCOMPARE(e_->mesajlar.back(), QStringLiteral("Çözüm Bulunamadı"));
+        QCOMPARE(o_->etkilesim.mesajlar.back(), QStringLiteral("Çözüm Bulunamadı"));
         izgara().harf_temizle();
         calisirken([&] {
             // ABA stands in row 1; the down slots come next.
@@ -311,7 +301,7 @@ class Kos_Testi : public QObject {
             t->cmdTamam->click();
         });
         ana().Kos();
-        QVERIFY(e_->mesajlar.back().startsWith("    Çözüm Bulundu"));
+        QVERIFY(o_->etkilesim.mesajlar.back().startsWith("    Çözüm Bulundu"));
         QCOMPARE(harfler(), std::string("ABAXX"));
     }
 
@@ -319,16 +309,16 @@ class Kos_Testi : public QObject {
         baslat(KARE, KARE_1);
         ana().durum().Akilli_Arama = true;
         ana().Kos();
-        QVERIFY(e_->mesajlar.back().startsWith("    Çözüm Bulundu"));
+        QVERIFY(o_->etkilesim.mesajlar.back().startsWith("    Çözüm Bulundu"));
         QVERIFY(kare_dolu());
         QVERIFY(ana().calisma().ilerleme_etiketi()->text().endsWith("   Tur 1"));
 
         // A stop request is answered at the restart search's hook calls too.
         izgara().harf_temizle();
         calisirken([&] { basla_dugmesi(); });
-        e_->soru_yanitlari = {true};
+        o_->etkilesim.soru_yanitlari = {true};
         ana().Kos();
-        QCOMPARE(e_->sorular.size(), 1u);
+        QCOMPARE(o_->etkilesim.sorular.size(), 1u);
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         bosta_olmali();
 
@@ -341,7 +331,7 @@ class Kos_Testi : public QObject {
 
     void degisen_sozluk_sonraki_analizlerde_okunur() {
         baslat(KARE, KARE_1);
-        const QString yeni = test::dosya_yaz(veri("baska/sozluk2.txt"), KARE_2);
+        const QString yeni = test::dosya_yaz(o_->veri("baska/sozluk2.txt"), KARE_2);
         auto tercih = [&](const QString& yol) {
             ana().Tercihleri_Goster();
             auto* t = ana().findChild<Tercihler*>();

@@ -35,9 +35,6 @@ class Sozluk_Yukleyici_Testi : public QObject {
         QCOMPARE(e.dosya_istekleri.size(), 3u);
         const Dosya_Istegi& istek = e.dosya_istekleri.front();
         QCOMPARE(istek.tur, Dosya_Istegi::Tur::Ac);
-        QCOMPARE(istek.baslik, QStringLiteral("Sözlük Aç"));
-        QCOMPARE(istek.filtre, QStringLiteral("Sözlük Dosyaları (*.txt)|*.txt"));
-        QCOMPARE(istek.varsayilan_uzanti, QStringLiteral("txt"));
         QCOMPARE(istek.baslangic_klasoru, QStringLiteral("/veri"));
         QVERIFY(istek.dosya_var_olmali);
     }

@@ -11,8 +11,10 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "ana_form.h"
 #include "etkilesim.h"
 
 namespace velzora::test {
@@ -108,6 +110,27 @@ class Senaryolu_Etkilesim final : public Etkilesim {
         T yanit = std::move(yanitlar.front());
         yanitlar.pop_front();
         return yanit;
+    }
+};
+
+// One main-window test's surroundings: a settings store of its own, a data
+// folder with the small dictionary and template, scripted dialogs, and the
+// window once the test makes it (it goes before the rest).
+struct Pencere_Ortami {
+    Gecici_Ayarlar ayarlar;
+    QTemporaryDir veri_dizini;
+    Senaryolu_Etkilesim etkilesim;
+    std::unique_ptr<Ana_Form> ana;
+
+    Pencere_Ortami() {
+        dosya_yaz(veri("sozluk.txt"), KUCUK_SOZLUK);
+        dosya_yaz(veri("sablon01.txt"), KUCUK_SABLON);
+    }
+    QString veri(const char* ad) const { return veri_dizini.filePath(QString::fromLatin1(ad)); }
+    Ana_Form& ana_yap(const QString& yardim = QString()) {
+        ana = std::make_unique<Ana_Form>(etkilesim,
+                                         Dizinler{veri_dizini.path(), yardim, veri_dizini.path()});
+        return *ana;
     }
 };
 

