@@ -1,15 +1,17 @@
 # Shared by the fill benchmarks: one timed solve through velzora-cli, and the
 # median of a list of times. Sourced, not run.
 
-# coz_zamanla CLI SOZLUK SABLON TOHUM SURE_SINIRI: sets COZULDU (1 when filled,
-# 0 otherwise) and SURE_MS (wall-clock milliseconds, dictionary load included).
-# A bad template or dictionary (exit status 2) ends the whole measurement.
+# coz_zamanla CLI SOZLUK SABLON TOHUM SURE_SINIRI [SOLVE OPTIONS...]: sets
+# COZULDU (1 when filled, 0 otherwise) and SURE_MS (wall-clock milliseconds,
+# dictionary load included). A bad template or dictionary (exit status 2) ends
+# the whole measurement.
 coz_zamanla() {
   local cli=$1 sozluk=$2 sablon=$3 tohum=$4 sinir=$5
+  shift 5
   local bas son kod=0
   bas=$(date +%s%N)
   "$cli" solve --template "$sablon" --dict "$sozluk" --seed "$tohum" --time-limit "$sinir" \
-    --json >/dev/null 2>&1 || kod=$?
+    --json "$@" >/dev/null 2>&1 || kod=$?
   son=$(date +%s%N)
   SURE_MS=$(((son - bas) / 1000000))
   case $kod in

@@ -6,8 +6,9 @@
 # solves and of the filled ones.
 #
 #   bench/doluluk_olcumu.sh [--build DIR] [--dict FILE] [--sizes "9 11 15"]
-#                           [--count 20] [--time-limit 30] [--verbose]
+#                           [--count 20] [--time-limit 30] [--restarts] [--verbose]
 #
+# --restarts solves with the restart search instead of the exact search.
 # Defaults: the build folder build/ of this checkout and its built-in
 # dictionary. The exit status is 0 whatever the fill rate; 2 on bad input.
 set -euo pipefail
@@ -20,6 +21,7 @@ ebatlar="9 11 15"
 adet=20
 sinir=30
 ayrinti=0
+secenekler=()
 COZUM_TOHUMU=1
 ORAN=0.17
 while [ $# -gt 0 ]; do
@@ -29,8 +31,9 @@ while [ $# -gt 0 ]; do
     --sizes) ebatlar=$2; shift 2 ;;
     --count) adet=$2; shift 2 ;;
     --time-limit) sinir=$2; shift 2 ;;
+    --restarts) secenekler+=(--restarts); shift ;;
     --verbose) ayrinti=1; shift ;;
-    *) echo "Kullanım: $0 [--build DİZİN] [--dict DOSYA] [--sizes \"9 11 15\"] [--count N] [--time-limit S] [--verbose]" >&2
+    *) echo "Kullanım: $0 [--build DİZİN] [--dict DOSYA] [--sizes \"9 11 15\"] [--count N] [--time-limit S] [--restarts] [--verbose]" >&2
        exit 2 ;;
   esac
 done
@@ -47,7 +50,7 @@ gecici=$(mktemp -d)
 trap 'rm -rf "$gecici"' EXIT
 
 echo "sözlük: $sozluk ($("$cli" dict --dict "$sozluk" | head -n 1))"
-echo "oran $ORAN, çözüm tohumu $COZUM_TOHUMU, süre sınırı $sinir s, ebat başına $adet ızgara"
+echo "oran $ORAN, çözüm tohumu $COZUM_TOHUMU, süre sınırı $sinir s, ebat başına $adet ızgara${secenekler[*]:+, ${secenekler[*]}}"
 printf '%-8s %-8s %-16s %s\n' ebat dolan "medyan (tümü)" "medyan (dolanlar)"
 for n in $ebatlar; do
   tumu=()
@@ -55,7 +58,7 @@ for n in $ebatlar; do
   for ((tohum = 1; tohum <= adet; tohum++)); do
     sablon="$gecici/sab${n}_$tohum.txt"
     "$cli" random --rows "$n" --cols "$n" --ratio "$ORAN" --seed "$tohum" --out "$sablon"
-    coz_zamanla "$cli" "$sozluk" "$sablon" "$COZUM_TOHUMU" "$sinir"
+    coz_zamanla "$cli" "$sozluk" "$sablon" "$COZUM_TOHUMU" "$sinir" "${secenekler[@]+"${secenekler[@]}"}"
     tumu+=("$SURE_MS")
     if [ "$COZULDU" = 1 ]; then dolanlar+=("$SURE_MS"); fi
     if [ "$ayrinti" = 1 ]; then
