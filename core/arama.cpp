@@ -158,21 +158,6 @@ void Arama::bitir() {
         Bitis_Zamani_ = simdi_saniye();
 }
 
-// The same loops twice: once where the processor counts bits in one
-// instruction, once for any x86-64.
-__attribute__((target("popcnt"))) Cozum_Durumu Arama::dongu_donanim() {
-    return dongu<false>();
-}
-Cozum_Durumu Arama::dongu_genel() {
-    return dongu<false>();
-}
-__attribute__((target("popcnt"))) Cozum_Durumu Arama::tur_donanim() {
-    return dongu<true>();
-}
-Cozum_Durumu Arama::tur_genel() {
-    return dongu<true>();
-}
-
 template <bool Turlu>
 [[gnu::always_inline]] inline Cozum_Durumu Arama::dongu() {
     // Invariant at the top of every turn, with 1 <= L <= n: positions 1..L-1
@@ -312,6 +297,23 @@ template <bool Turlu>
     // Slots the word leaves alone keep their level-L sets, which are
     // non-empty from level 2 on; at level 1 an empty list rejects every word.
     return !(L == 1 && bos_yer_var_);
+}
+
+// The same loops twice: once where the processor counts bits in one
+// instruction, once for any x86-64. They stand after the loop's templates:
+// a template defined below its caller is instantiated without its
+// always_inline, and the popcnt copy then calls a generic, out-of-line loop.
+__attribute__((target("popcnt"))) Cozum_Durumu Arama::dongu_donanim() {
+    return dongu<false>();
+}
+Cozum_Durumu Arama::dongu_genel() {
+    return dongu<false>();
+}
+__attribute__((target("popcnt"))) Cozum_Durumu Arama::tur_donanim() {
+    return dongu<true>();
+}
+Cozum_Durumu Arama::tur_genel() {
+    return dongu<true>();
 }
 
 void Arama::seviyeye_gir(int L) {
