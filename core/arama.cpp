@@ -90,7 +90,7 @@ Cozum_Durumu Arama::yeniden_baslatarak_coz(Izgara& izgara, const Cozum_Kancasi& 
     Cozum_Durumu sonuc;
     for (;;) {
         butce_sonu_ = denenen_ + tur_butcesi(tur_, ayar.taban);
-        saat_sayaci_ = static_cast<int>(std::min<long long>(SAAT_ARALIGI, butce_sonu_ - denenen_));
+        saat_sayacini_kur();
         butce_bitti_ = false;
         sonuc = donanim ? tur_donanim() : tur_genel();
         if (!butce_bitti_)
@@ -102,7 +102,10 @@ Cozum_Durumu Arama::yeniden_baslatarak_coz(Izgara& izgara, const Cozum_Kancasi& 
             Izgara::Toplu_Degisiklik toplu(*izgara_);
             harf_geri_yaz();
         }
-        if (tur_arasi_durdur()) {
+        // A reshuffle takes a while on large grids; many short rounds in a
+        // row must not keep the hook waiting longer than a stretch of tried
+        // candidates would.
+        if (sureli_denetim_durdur(0)) {
             sonuc = Cozum_Durumu::Durduruldu;
             break;
         }
@@ -133,7 +136,7 @@ bool Arama::baslat(Izgara& izgara, const Cozum_Kancasi& kanca, const Tekrar_Okuy
     butce_bitti_ = false;
     cizildi_ = false;
     tekrar_izni_ = tekrar_izni && tekrar_izni();
-    saat_sayaci_ = SAAT_ARALIGI;
+    saat_sayacini_kur();
     son_ara_denetim_ = std::chrono::steady_clock::now();
     saniye_onbellegi_ = simdi_saniye();
     son_cizim_denemesi_ = -1;
@@ -437,27 +440,26 @@ Kanca_Yaniti Arama::kanca_cagir(Kanca_Nedeni neden, int L) {
     return yanit;
 }
 
-// A reshuffle takes a while on large grids; many short rounds in a row must
-// not keep the hook waiting longer than a stretch of tried candidates would.
-bool Arama::tur_arasi_durdur() {
+// The countdown to the next clock check; it also ends a round exactly at its
+// budget.
+void Arama::saat_sayacini_kur() {
+    saat_sayaci_ = static_cast<int>(std::min<long long>(SAAT_ARALIGI, butce_sonu_ - denenen_));
+}
+
+// Calls the hook when ARA_DENETIM_SURESI has passed since the last such call.
+bool Arama::sureli_denetim_durdur(int L) {
     saniye_onbellegi_ = simdi_saniye();
     const auto simdi = std::chrono::steady_clock::now();
     if (simdi - son_ara_denetim_ < ARA_DENETIM_SURESI)
         return false;
     son_ara_denetim_ = simdi;
-    return kanca_cagir(Kanca_Nedeni::Ara_Denetim, 0) == Kanca_Yaniti::Durdur;
+    return kanca_cagir(Kanca_Nedeni::Ara_Denetim, L) == Kanca_Yaniti::Durdur;
 }
 
 bool Arama::ara_denetim_durdur(int L) {
-    // The countdown also ends the round exactly at its budget.
-    saat_sayaci_ = static_cast<int>(std::min<long long>(SAAT_ARALIGI, butce_sonu_ - denenen_));
-    saniye_onbellegi_ = simdi_saniye();
-    const auto simdi = std::chrono::steady_clock::now();
-    if (simdi - son_ara_denetim_ >= ARA_DENETIM_SURESI) {
-        son_ara_denetim_ = simdi;
-        if (kanca_cagir(Kanca_Nedeni::Ara_Denetim, L) == Kanca_Yaniti::Durdur)
-            return true;
-    }
+    saat_sayacini_kur();
+    if (sureli_denetim_durdur(L))
+        return true;
     butce_bitti_ = denenen_ >= butce_sonu_;
     return butce_bitti_;
 }

@@ -91,7 +91,8 @@ class Arama {
     void harf_geri_yaz();
     Kanca_Yaniti kanca_cagir(Kanca_Nedeni neden, int L);
     bool ara_denetim_durdur(int L);
-    bool tur_arasi_durdur();
+    bool sureli_denetim_durdur(int L);
+    void saat_sayacini_kur();
 
     const Analiz_Tablolari* t_ = nullptr;
     int n_ = 0;
