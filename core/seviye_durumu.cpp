@@ -24,17 +24,39 @@ void Seviye_Durumu::hazirla(std::span<const int> kelime_sayilari, std::size_t ay
 }
 
 void Seviye_Durumu::baslat(std::span<const int> adetler) {
+    tabani_yerlestir();
+    for (std::size_t t = 1; t < yerler_.size(); ++t) {
+        Yer_Kaydi& y = yerler_[t];
+        y.sayi = adetler[t];
+        std::uint64_t* b = alan_.get() + y.konum;
+        std::fill(b, b + y.kelime_sayisi, ~std::uint64_t{0});
+        if (adetler[t] % 64 != 0)
+            b[y.kelime_sayisi - 1] = (std::uint64_t{1} << (adetler[t] % 64)) - 1;
+    }
+}
+
+void Seviye_Durumu::taban_sakla() {
+    saklanan_taban_.assign(alan_.get(), alan_.get() + taban_);
+    saklanan_sayilar_.resize(yerler_.size());
+    for (std::size_t t = 1; t < yerler_.size(); ++t)
+        saklanan_sayilar_[t] = yerler_[t].sayi;
+}
+
+void Seviye_Durumu::tabana_don() {
+    tabani_yerlestir();
+    std::copy(saklanan_taban_.begin(), saklanan_taban_.end(), alan_.get());
+    for (std::size_t t = 1; t < yerler_.size(); ++t)
+        yerler_[t].sayi = saklanan_sayilar_[t];
+}
+
+// Every slot's level-0 version at its fixed place, nothing above it.
+void Seviye_Durumu::tabani_yerlestir() {
     iz_.clear();
     std::size_t konum = 0;
     for (std::size_t t = 1; t < yerler_.size(); ++t) {
         Yer_Kaydi& y = yerler_[t];
         y.konum = konum;
-        y.sayi = adetler[t];
         y.seviye = 0;
-        std::uint64_t* b = alan_.get() + konum;
-        std::fill(b, b + y.kelime_sayisi, ~std::uint64_t{0});
-        if (adetler[t] % 64 != 0)
-            b[y.kelime_sayisi - 1] = (std::uint64_t{1} << (adetler[t] % 64)) - 1;
         konum += static_cast<std::size_t>(y.kelime_sayisi);
     }
     boy_ = tepe_ = konum;

@@ -33,6 +33,10 @@ class Seviye_Durumu {
 
     // Level 0: every slot holds its first `adetler[s]` candidates.
     void baslat(std::span<const int> adetler);
+    // Level 0 as it stands, narrowed in place, becomes what tabana_don
+    // restores; every round of the pruned restart search starts from it.
+    void taban_sakla();
+    void tabana_don();
 
     std::uint64_t* bitler(int t) { return alan_.get() + yer(t).konum; }
     int sayi(int t) const { return yer(t).sayi; }
@@ -91,6 +95,7 @@ class Seviye_Durumu {
     Yer_Kaydi& yer(int t) { return yerler_[static_cast<std::size_t>(t)]; }
     const Yer_Kaydi& yer(int t) const { return yerler_[static_cast<std::size_t>(t)]; }
     void buyut(std::size_t en_az);
+    void tabani_yerlestir();
 
     std::vector<Yer_Kaydi> yerler_;
     std::vector<Iz> iz_;
@@ -100,6 +105,8 @@ class Seviye_Durumu {
     std::size_t taban_ = 0;  // words of level 0
     std::size_t tepe_ = 0;
     std::size_t bellek_siniri_ = 0;
+    std::vector<std::uint64_t> saklanan_taban_;
+    std::vector<int> saklanan_sayilar_;
 };
 
 }  // namespace velzora
