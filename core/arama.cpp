@@ -1,6 +1,7 @@
 #include "arama.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <numeric>
 #include <utility>
@@ -86,6 +87,24 @@ Cozum_Durumu Arama::yeniden_baslatarak_coz(Izgara& izgara, const Cozum_Kancasi& 
     if (!baslat(izgara, kanca, tekrar_izni))
         return Cozum_Durumu::Analiz_Yok;
     tur_sirasi_.hazirla(t_->adaylar);
+    if (ayar.budama && hucreler_.hazirla(t_->yerler, t_->adaylar, t_->maskeler)) {
+        hucre_isareti_.assign(static_cast<std::size_t>(n_) + 3, 0);
+        kuyrukta_.assign(static_cast<std::size_t>(n_) + 1, 0);
+        kuyruk_.clear();
+        kuyruk_.reserve(static_cast<std::size_t>(n_));
+        // Pruned once before any word; every round starts from the result.
+        for (int s = 1; s <= n_; ++s)
+            kuyruga_ekle(s);
+        const bool tutarli = harf_buda(0, 0);
+        durum_.taban_sakla();
+        hucreler_.taban_sakla();
+        budama_ = true;
+        if (!tutarli) {
+            tam_ciz(en_iyi_);
+            bitir();
+            return Cozum_Durumu::Cozulemedi;
+        }
+    }
     const bool donanim = __builtin_cpu_supports("popcnt");
     Cozum_Durumu sonuc;
     for (;;) {
@@ -121,6 +140,7 @@ bool Arama::baslat(Izgara& izgara, const Cozum_Kancasi& kanca, const Tekrar_Okuy
     izgara_ = &izgara;
     kanca_ = &kanca;
     tekrar_oku_ = &tekrar_izni;
+    budama_ = false;
     std::fill(en_iyi_.begin(), en_iyi_.end(), 0);
     adetler_.assign(static_cast<std::size_t>(n_) + 1, 0);
     bos_yer_var_ = false;
@@ -153,7 +173,12 @@ void Arama::tur_hazirla() {
     for (const int s : kirli_)
         kirli_mi_[static_cast<std::size_t>(s)] = 0;
     kirli_.clear();
-    durum_.baslat(adetler_);
+    if (budama_) {
+        durum_.tabana_don();
+        hucreler_.tabana_don();
+    } else {
+        durum_.baslat(adetler_);
+    }
 }
 
 void Arama::bitir() {
@@ -167,7 +192,9 @@ template <bool Turlu>
     // hold accepted words that agree with each other; the newest version of
     // every slot at a position >= L is its candidate set at level L, and for
     // L >= 2 each of those sets is non-empty; the slot at position L has its
-    // tried candidates already removed at level L.
+    // tried candidates already removed at level L;
+    // with the pruning, the letters that such a slot's set has at a
+    // crossing with another such slot are all in the crossing's set.
     int L = 1;
     if (n_ >= 1)
         seviyeye_gir(1);
@@ -207,6 +234,10 @@ template <bool Turlu>
     int& imlec = imlec_[static_cast<std::size_t>(L)];
     for (;;) {
         durum_.geri_al(sonraki);
+        if constexpr (Turlu) {
+            if (budama_)
+                hucreler_.geri_al(hucre_isareti_[static_cast<std::size_t>(L) + 1]);
+        }
         if (durum_.sayi(s) == 0)
             return 0;
         std::uint64_t* bitler = durum_.bitler(s);
@@ -224,7 +255,10 @@ template <bool Turlu>
         ++denenen_;
         if (--saat_sayaci_ == 0 && ara_denetim_durdur(L))
             return -1;
-        if (ileri_denetim(L, s, k)) {
+        bool uygun = ileri_denetim(L, s, k);
+        if constexpr (Turlu)
+            uygun = uygun && (!budama_ || capraz_buda(L, s));
+        if (uygun) {
             son_kabul_[static_cast<std::size_t>(s)] = k;
             return k;
         }
@@ -302,6 +336,144 @@ template <bool Turlu>
     return !(L == 1 && bos_yer_var_);
 }
 
+// After the forward check of slot s's word at position L: the slots it
+// narrowed pass the narrowing on through their shared cells.
+[[gnu::always_inline]] inline bool Arama::capraz_buda(int L, int s) {
+    for (const Capraz& c : t_->yerler.caprazlar(s)) {
+        if (konum_[static_cast<std::size_t>(c.yer)] > L)
+            kuyruga_ekle(c.yer);
+    }
+    return harf_buda(L, L + 1);
+}
+
+// Arc consistency over the shared cells of the slots after position L: a
+// letter stays in a cell only while both slots have a candidate with it
+// there, and a candidate only while its letters stay. Each slot's letters
+// in a cell are within the cell's set, so a set shrinks only to what the
+// slot being checked allows, and only the other slot loses candidates.
+// Changed sets become versions of `seviye`. False when a slot runs empty.
+[[gnu::always_inline]] inline bool Arama::harf_buda(int L, int seviye) {
+    bool tutarli = true;
+    while (tutarli && !kuyruk_.empty()) {
+        const int t = kuyruk_.back();
+        kuyruk_.pop_back();
+        kuyrukta_[static_cast<std::size_t>(t)] = 0;
+        for (const Kesisme& e : hucreler_.kesismeler(t)) {
+            if (konum_[static_cast<std::size_t>(e.yer)] <= L)
+                continue;
+            const std::uint64_t eski = hucreler_.kume(e.hucre);
+            const std::uint64_t yeni = destekli_harfler(t, e, eski);
+            if (yeni == eski)
+                continue;
+            hucreler_.ata(e.hucre, yeni);
+            if (yeni == 0 || !harfleri_sil(e.yer, hucreler_.karsi(e), eski & ~yeni, seviye)) {
+                tutarli = false;
+                break;
+            }
+        }
+    }
+    for (const int t : kuyruk_)
+        kuyrukta_[static_cast<std::size_t>(t)] = 0;
+    kuyruk_.clear();
+    return tutarli;
+}
+
+// The letters of `kume` that some candidate of slot t still has at the
+// crossing's cell.
+[[gnu::always_inline]] inline std::uint64_t Arama::destekli_harfler(int t, const Kesisme& e,
+                                                                    std::uint64_t kume) {
+    const std::uint64_t* bitler = durum_.bitler(t);
+    const int W = t_->maskeler.kelime_sayisi(t);
+    std::uint64_t var = 0;
+    // Few candidates: read their letters. Many: look for one per letter.
+    if (durum_.sayi(t) <= 4 * __builtin_popcountll(kume)) {
+        const std::uint8_t* kodlar = hucreler_.kodlar(e);
+        for (int w = 0; w < W; ++w) {
+            for (std::uint64_t x = bitler[w]; x != 0; x &= x - 1)
+                var |= std::uint64_t{1} << kodlar[w * 64 + __builtin_ctzll(x)];
+            if ((var & kume) == kume)
+                break;
+        }
+        return var & kume;
+    }
+    int* son = hucreler_.son_destek(e);
+    const std::uint64_t* const* maskeler = hucreler_.maskeler(e);
+    for (std::uint64_t kalan = kume; kalan != 0; kalan &= kalan - 1) {
+        const int kod = __builtin_ctzll(kalan);
+        const std::uint64_t* maske = maskeler[kod];
+        if (maske == nullptr)
+            continue;
+        if (son[kod] < W && (bitler[son[kod]] & maske[son[kod]]) != 0) {
+            var |= std::uint64_t{1} << kod;
+            continue;
+        }
+        for (int i = 0; i < W; ++i) {
+            if (bitler[i] != 0 && (bitler[i] & maske[i]) != 0) {
+                var |= std::uint64_t{1} << kod;
+                son[kod] = i;
+                break;
+            }
+        }
+    }
+    return var;
+}
+
+// Removes from slot u the candidates with a letter of `silinen` at the cell
+// of its crossing e; a slot that lost some is queued. False when none is left.
+[[gnu::always_inline]] inline bool Arama::harfleri_sil(int u, const Kesisme& e,
+                                                       std::uint64_t silinen, int seviye) {
+    const std::uint8_t* kodlar = hucreler_.kodlar(e);
+    const int W = t_->maskeler.kelime_sayisi(u);
+    std::uint64_t* bitler = durum_.bitler(u);
+    bool kendi_surumu = durum_.seviye(u) == seviye;
+    const int eski_sayi = durum_.sayi(u);
+    int sayi = eski_sayi;
+    // Few candidates: read their letters. Many: AND with each letter's mask.
+    const bool az = eski_sayi * 2 <= __builtin_popcountll(silinen) * W;
+    std::array<const std::uint64_t*, 64> maskeler;
+    int maske_sayisi = 0;
+    if (!az) {
+        for (std::uint64_t kalan = silinen; kalan != 0; kalan &= kalan - 1) {
+            const std::uint64_t* maske = hucreler_.maskeler(e)[__builtin_ctzll(kalan)];
+            if (maske != nullptr)
+                maskeler[static_cast<std::size_t>(maske_sayisi++)] = maske;
+        }
+    }
+    for (int i = 0; i < W; ++i) {
+        if (bitler[i] == 0)
+            continue;
+        std::uint64_t x = 0;
+        if (az) {
+            for (std::uint64_t y = bitler[i]; y != 0; y &= y - 1)
+                x |= ((silinen >> kodlar[i * 64 + __builtin_ctzll(y)]) & 1) * (y & -y);
+        } else {
+            for (int m = 0; m < maske_sayisi; ++m)
+                x |= maskeler[static_cast<std::size_t>(m)][i];
+            x &= bitler[i];
+        }
+        if (x == 0)
+            continue;
+        if (!kendi_surumu) {
+            bitler = durum_.kopya_surum(u, seviye);
+            kendi_surumu = true;
+        }
+        bitler[i] &= ~x;
+        sayi -= __builtin_popcountll(x);
+    }
+    if (sayi == eski_sayi)
+        return true;
+    durum_.sayi_ata(u, sayi);
+    kuyruga_ekle(u);
+    return sayi != 0;
+}
+
+[[gnu::always_inline]] inline void Arama::kuyruga_ekle(int s) {
+    if (kuyrukta_[static_cast<std::size_t>(s)])
+        return;
+    kuyrukta_[static_cast<std::size_t>(s)] = 1;
+    kuyruk_.push_back(s);
+}
+
 // The same loops twice: once where the processor counts bits in one
 // instruction, once for any x86-64. They stand after the loop's templates:
 // a template defined below its caller is instantiated without its
@@ -327,6 +499,8 @@ void Arama::seviyeye_gir(int L) {
         durum_.kopya_surum(s, L);
     imlec_[static_cast<std::size_t>(L)] = 0;
     isaret_[static_cast<std::size_t>(L) + 1] = durum_.isaret();
+    if (budama_)
+        hucre_isareti_[static_cast<std::size_t>(L) + 1] = hucreler_.isaret();
 }
 
 void Arama::sonraki_sec(int p) {

@@ -11,6 +11,7 @@
 #include "aday_maskeleri.h"
 #include "cozum_turleri.h"
 #include "harf_tablosu.h"
+#include "hucre_harfleri.h"
 #include "izgara.h"
 #include "rastgele.h"
 #include "seviye_durumu.h"
@@ -50,7 +51,9 @@ class Arama {
     // of candidates, and the next one reshuffles every list with draws from
     // `kaynak`, puts the letter snapshot back and starts again from level 1.
     // A round that exhausts slot 1 proves that no fill exists. The deepest
-    // fill is the deepest of all rounds.
+    // fill is the deepest of all rounds. With `ayar.budama` the crossings'
+    // letters are pruned once before the first round, every round starts
+    // from that, and every accepted word prunes them again.
     Cozum_Durumu yeniden_baslatarak_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                                         const Tekrar_Okuyucu& tekrar_izni,
                                         const Yeniden_Baslatma& ayar, Rastgele_Kaynak& kaynak);
@@ -83,6 +86,11 @@ class Arama {
     int kelime_sec(int L);
     int tur_adayi(int s, const std::uint64_t* bitler, int& imlec) const;
     bool ileri_denetim(int L, int s, int k);
+    bool capraz_buda(int L, int s);
+    bool harf_buda(int L, int seviye);
+    std::uint64_t destekli_harfler(int t, const Kesisme& e, std::uint64_t kume);
+    bool harfleri_sil(int u, const Kesisme& e, std::uint64_t silinen, int seviye);
+    void kuyruga_ekle(int s);
     void seviyeye_gir(int L);
     void sonraki_sec(int p);
     void yerlestir(int s, int k);
@@ -129,6 +137,13 @@ class Arama {
     long long tur_ = 0;
     long long butce_sonu_ = 0;  // the round ends when denenen_ reaches it
     bool butce_bitti_ = false;
+    // Its stronger pruning: the shared cells' letters, where level L's begin,
+    // and the slots whose sets shrank and whose cells are still to be checked.
+    bool budama_ = false;
+    Hucre_Harfleri hucreler_;
+    std::vector<std::size_t> hucre_isareti_;
+    std::vector<int> kuyruk_;
+    std::vector<char> kuyrukta_;
 };
 
 }  // namespace velzora

@@ -16,6 +16,8 @@
 //                      is being filled. Levels run from 1 to n + 1.
 //   position (konum)   an index into the fill order Sira: position p holds
 //                      the slot that is filled at level p.
+//   crossing (kesisme) a cell shared by an across and a down slot; the
+//                      restart search keeps the letters it may still take.
 #pragma once
 
 #include <chrono>
@@ -66,7 +68,9 @@ class Bulmaca_Cozucu {
     // with draws from `kaynak`. Hooks, outcomes and results as above; a
     // solution is the one of the round that found it, and an unsolved run
     // shows the deepest fill of all rounds. The lists that Aday_Kelime
-    // reads stay in the analysis's order.
+    // reads stay in the analysis's order. With `ayar.budama` every round
+    // also keeps the crossings' letters consistent, which may prove a grid
+    // unfillable before the first word.
     Cozum_Durumu bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                              const Tekrar_Okuyucu& tekrar_izni, const Yeniden_Baslatma& ayar,
                              Rastgele_Kaynak& kaynak);

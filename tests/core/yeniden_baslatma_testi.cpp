@@ -33,10 +33,10 @@ TEST(Luby, DiziVeButce) {
 }
 
 Cozum_Durumu yeniden_coz(Bulmaca_Cozucu& c, Izgara& g, bool tekrar, long long taban,
-                         Rastgele_Kaynak& k, const Cozum_Kancasi& kanca = {}) {
+                         Rastgele_Kaynak& k, const Cozum_Kancasi& kanca = {}, bool budama = true) {
     return c.bulmaca_coz(
         g, kanca ? kanca : [](const Ilerleme&) { return Kanca_Yaniti::Devam; },
-        [tekrar] { return tekrar; }, Yeniden_Baslatma{taban}, k);
+        [tekrar] { return tekrar; }, Yeniden_Baslatma{taban, budama}, k);
 }
 
 // Slot 1 (row 1) takes GA or FA; the down slot from its first cell must then
@@ -133,6 +133,29 @@ TEST(Yeniden_Baslatma, DolgusuzIzgaraKanitlanir) {
             gorunen.insert(satir);
     }
     EXPECT_EQ(gorunen.size(), static_cast<std::size_t>(c.En_Derin()));
+}
+
+// Every word fits its row, but no word can stand below the first letter of
+// another: the pruning before the first word proves it, trying nothing,
+// where the exact search tries every row word.
+TEST(Yeniden_Baslatma, BudamaIlkKelimedenOnceKanitlar) {
+    const std::vector<std::string> sat = {"..", ".."};
+    const Sozluk s = sozluk_yap({"AB", "CD", "XY"});
+    Izgara g, g_tam;
+    izgara_yap(g, sat);
+    izgara_yap(g_tam, sat);
+    Bulmaca_Cozucu c, tam;
+    Sabit_Kaynak k1, k2;
+    test::analiz(tam, g_tam, s, k1);
+    ASSERT_EQ(test::coz(tam, g_tam, false), Cozum_Durumu::Cozulemedi);
+    EXPECT_GE(tam.istatistik().denenen, 3);
+
+    test::analiz(c, g, s, k2);
+    EXPECT_EQ(yeniden_coz(c, g, false, 1, k2), Cozum_Durumu::Cozulemedi);
+    EXPECT_EQ(c.istatistik().denenen, 0);
+    EXPECT_EQ(c.Tur_Sayisi(), 1);
+    EXPECT_EQ(c.En_Derin(), 0);
+    EXPECT_EQ(satirlar(g), sat);
 }
 
 // A source that can be made slow, as a reshuffle of long lists is.
@@ -233,12 +256,14 @@ TEST(Yeniden_Baslatma, RastgeleIzgaralardaTamAramayaUyar) {
     for (int i = 0; i < 250; ++i) {
         const Ornek o = ornek_uret(rng);
         const Sozluk s = sozluk_yap(o.kelimeler);
-        Izgara g_tam, g_tek, g_tur;
-        Bulmaca_Cozucu tam, tek, tur;
+        Izgara g_tam, g_tek, g_tur, g_budamali;
+        Bulmaca_Cozucu tam, tek, tur, budamali;
         const auto tohum = static_cast<std::uint64_t>(i);
-        Mt_Kaynak k1(tohum), k2(tohum), k3(tohum);
-        for (auto [g, c, k] :
-             {std::tuple{&g_tam, &tam, &k1}, {&g_tek, &tek, &k2}, {&g_tur, &tur, &k3}}) {
+        Mt_Kaynak k1(tohum), k2(tohum), k3(tohum), k4(tohum);
+        for (auto [g, c, k] : {std::tuple{&g_tam, &tam, &k1},
+                               {&g_tek, &tek, &k2},
+                               {&g_tur, &tur, &k3},
+                               {&g_budamali, &budamali, &k4}}) {
             izgara_yap(*g, o.satirlar);
             test::analiz(*c, *g, s, *k);
         }
@@ -252,8 +277,9 @@ TEST(Yeniden_Baslatma, RastgeleIzgaralardaTamAramayaUyar) {
         if (d_tam == Cozum_Durumu::Durduruldu)
             continue;
 
-        // A single round that never spends its budget is the exact search.
-        const auto d_tek = yeniden_coz(tek, g_tek, o.tekrar, 1'000'000'000, k2);
+        // Without pruning, a single round that never spends its budget is
+        // the exact search.
+        const auto d_tek = yeniden_coz(tek, g_tek, o.tekrar, 1'000'000'000, k2, {}, false);
         ASSERT_EQ(d_tek, d_tam) << i;
         EXPECT_EQ(tek.Tur_Sayisi(), 1);
         EXPECT_EQ(tek.Sira(), tam.Sira()) << i;
@@ -263,20 +289,44 @@ TEST(Yeniden_Baslatma, RastgeleIzgaralardaTamAramayaUyar) {
         for (int y = 1; y <= tam.Yer_Sayisi(); ++y)
             EXPECT_EQ(tek.Cozum_Soru(y), tam.Cozum_Soru(y)) << i;
 
-        // Short rounds reach the same verdict, with a fill of their own.
-        const auto d_tur = yeniden_coz(tur, g_tur, o.tekrar, 3, k3);
+        // Short rounds, without and with pruning, reach the same verdict
+        // with fills of their own; so does one long pruned round, whose
+        // pruning must never cut away the only fill.
+        const auto d_tur = yeniden_coz(tur, g_tur, o.tekrar, 3, k3, {}, i % 2 == 0);
         ASSERT_EQ(d_tur, d_tam) << i;
+        const auto d_budamali = yeniden_coz(budamali, g_budamali, o.tekrar, 1'000'000'000, k4);
+        ASSERT_EQ(d_budamali, d_tam) << i;
         cok_turlu += tur.Tur_Sayisi() > 1;
         cozulemeyen += d_tur == Cozum_Durumu::Cozulemedi;
-        if (d_tur == Cozum_Durumu::Cozuldu) {
-            ++cozulen;
-            dolgu_gecerli(tur, s, o.tekrar);
-            EXPECT_EQ(tur.Sira()[1], tur.Yer_Sayisi() ? 1 : 0);
+        cozulen += d_tur == Cozum_Durumu::Cozuldu;
+        if (d_tam == Cozum_Durumu::Cozuldu) {
+            for (const Bulmaca_Cozucu* c : {&tur, &budamali}) {
+                dolgu_gecerli(*c, s, o.tekrar);
+                EXPECT_EQ(c->Sira()[1], c->Yer_Sayisi() ? 1 : 0);
+            }
         }
     }
     EXPECT_GT(cozulen, 30);
     EXPECT_GT(cozulemeyen, 30);
     EXPECT_GT(cok_turlu, 30);
+}
+
+// A cell's letters are one 64-bit set: with more distinct letters at the
+// crossings the rounds run without the pruning, and still fill.
+TEST(Yeniden_Baslatma, AltmisDorttenCokHarfteBudamasizDoldurur) {
+    std::vector<std::string> kelimeler;
+    for (const char h :
+         std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!?*+"))
+        kelimeler.push_back(std::string(2, h));
+    kelimeler.push_back("ZQ");
+    const Sozluk s = sozluk_yap(kelimeler);
+    Izgara g;
+    izgara_yap(g, {"..", ".."});
+    Bulmaca_Cozucu c;
+    Mt_Kaynak k(3);
+    test::analiz(c, g, s, k);
+    ASSERT_EQ(yeniden_coz(c, g, true, 2, k), Cozum_Durumu::Cozuldu);
+    dolgu_gecerli(c, s, true);
 }
 
 }  // namespace
