@@ -126,7 +126,8 @@ int komut_solve(const std::vector<std::string>& args) {
                         {"json", false},
                         {"docx", true},
                         {"restarts", false},
-                        {"restart-base", true}});
+                        {"restart-base", true},
+                        {"no-prune", false}});
     const auto tohum = a.tamsayi("seed", 0, INT64_MAX);
     const auto sure_siniri = a.kesir("time-limit", 0.0, 1e9);
     const auto sozluk_yolu = a.deger("dict");
@@ -137,6 +138,8 @@ int komut_solve(const std::vector<std::string>& args) {
         hata = "--dict gerekli";
     if (hata.empty() && tur_tabani && !a.var_mi("restarts"))
         hata = "--restart-base yalnızca --restarts ile kullanılır";
+    if (hata.empty() && a.var_mi("no-prune") && !a.var_mi("restarts"))
+        hata = "--no-prune yalnızca --restarts ile kullanılır";
     if (hata.empty())
         hata = bulmaca_yukle(a, izgara);
     if (!hata.empty()) {
@@ -169,12 +172,12 @@ int komut_solve(const std::vector<std::string>& args) {
                                                                               : Kanca_Yaniti::Devam;
     };
     const Tekrar_Okuyucu tekrar_oku = [tekrar] { return tekrar; };
-    const Cozum_Durumu durum =
-        a.var_mi("restarts")
-            ? cozucu.bulmaca_coz(izgara, kanca, tekrar_oku,
-                                 Yeniden_Baslatma{tur_tabani.value_or(VARSAYILAN_TUR_TABANI)},
-                                 kaynak)
-            : cozucu.bulmaca_coz(izgara, kanca, tekrar_oku);
+    const bool budama = !a.var_mi("no-prune");
+    const Yeniden_Baslatma yeniden{
+        tur_tabani.value_or(budama ? VARSAYILAN_TUR_TABANI : BUDAMASIZ_TUR_TABANI), budama};
+    const Cozum_Durumu durum = a.var_mi("restarts")
+                                   ? cozucu.bulmaca_coz(izgara, kanca, tekrar_oku, yeniden, kaynak)
+                                   : cozucu.bulmaca_coz(izgara, kanca, tekrar_oku);
     if (durum == Cozum_Durumu::Bellek_Yetersiz) {
         std::cerr << "velzora-cli solve: " << BELLEK_YETERSIZ_MESAJI << "\n";
         return CIKIS_BASARISIZ;

@@ -22,11 +22,17 @@ endif()
 calistir(0 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --repeat --restarts)
 icermeli("${CIKTI}" "    Çözüm Bulundu\nGeçen Süre:")
 
+# Without the pruning the same proof takes rounds too.
+calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --restarts
+         --restart-base 1 --no-prune --json)
+json_esit(OFF solved)
+
 # The exact search reports a single round.
 calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --json)
 json_esit(1 stats rounds)
 
-# A base needs the mode, and a whole number from 1.
+# A base or --no-prune needs the mode; a base is a whole number from 1.
 calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restart-base 5)
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --no-prune)
 calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base 0)
 calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base x)
