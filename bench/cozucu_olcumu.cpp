@@ -4,8 +4,10 @@
 // of a 50 x 50 grid when its search starts. Plain timing: the search is
 // heavy-tailed, so every figure is a median over seeds under a time limit.
 //
-//   velzora_cozucu_olcumu [--sozluk FILE] [--sure SECONDS] [--tohum N]
+//   velzora_cozucu_olcumu [--sozluk FILE] [--sure SECONDS] [--tohum N] [--yeniden]
 //
+// --yeniden measures the restart search with its pruning instead (speed,
+// memory and the longest stretch without a hook call; no reference).
 // Without --sozluk it uses the built-in dictionary when the build has one,
 // else a generated one of about 30,000 words.
 //
@@ -112,7 +114,17 @@ struct Olcum {
     int en_cok_aday = 0;
 };
 
-Olcum hizli_calistir(const Sozluk& sozluk, int ebat, std::uint64_t tohum, double sure) {
+// The search the program runs: the exact one, or the restart search with its
+// default settings.
+Cozum_Durumu coz(Bulmaca_Cozucu& c, Izgara& g, const Cozum_Kancasi& kanca, bool yeniden,
+                 Rastgele_Kaynak& k) {
+    const Tekrar_Okuyucu tekrar = [] { return false; };
+    return yeniden ? c.bulmaca_coz(g, kanca, tekrar, Yeniden_Baslatma{}, k)
+                   : c.bulmaca_coz(g, kanca, tekrar);
+}
+
+Olcum hizli_calistir(const Sozluk& sozluk, int ebat, std::uint64_t tohum, double sure,
+                     bool yeniden) {
     Izgara g;
     izgara_uret(g, ebat, tohum);
     Bulmaca_Cozucu c;
@@ -123,15 +135,15 @@ Olcum hizli_calistir(const Sozluk& sozluk, int ebat, std::uint64_t tohum, double
         return o;
     const auto bas = Saat::now();
     auto onceki = bas;
-    o.durum = c.bulmaca_coz(
-        g,
+    o.durum = coz(
+        c, g,
         [&](const Ilerleme&) {
             const auto simdi = Saat::now();
             o.en_uzun_ara_ms = std::max(o.en_uzun_ara_ms, saniye(simdi - onceki) * 1000);
             onceki = simdi;
             return saniye(simdi - bas) >= sure ? Kanca_Yaniti::Durdur : Kanca_Yaniti::Devam;
         },
-        [] { return false; });
+        yeniden, k);
     o.en_uzun_ara_ms = std::max(o.en_uzun_ara_ms, saniye(Saat::now() - onceki) * 1000);
     const double t = saniye(c.Arama_Suresi());
     const Arama_Istatistigi ist = c.istatistik();
@@ -188,7 +200,15 @@ int main(int argc, char** argv) {
     std::string sozluk_yolu;
     double sure = 2.0;
     int tohum_sayisi = 10;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool yeniden = false;
+    for (int i = 1; i < argc; i += 2) {
+        if (std::strcmp(argv[i], "--yeniden") == 0) {
+            yeniden = true;
+            --i;
+            continue;
+        }
+        if (i + 1 == argc)
+            break;
         if (std::strcmp(argv[i], "--sozluk") == 0)
             sozluk_yolu = argv[i + 1];
         else if (std::strcmp(argv[i], "--sure") == 0)
@@ -223,14 +243,17 @@ int main(int argc, char** argv) {
             g, sozluk, false, [] { return true; }, k);
         const double analiz = saniye(Saat::now() - bas) * 1000;
         long long rss = -1, tepe = -1;
-        c.bulmaca_coz(
-            g,
+        const auto arama_basi = Saat::now();
+        double ilk_kanca_ms = -1;
+        coz(
+            c, g,
             [&](const Ilerleme&) {
+                ilk_kanca_ms = saniye(Saat::now() - arama_basi) * 1000;
                 rss = vm_degeri("VmRSS:");
                 tepe = vm_degeri("VmHWM:");
                 return Kanca_Yaniti::Durdur;
             },
-            [] { return false; });
+            yeniden, k);
         if (rss < 0) {
             // The search ended before its first hook call (a slot without
             // candidates): its tables were all in place, so read them now.
@@ -242,6 +265,8 @@ int main(int argc, char** argv) {
             "baslarken VmRSS %.1f MB, VmHWM %.1f MB\n",
             c.Yer_Sayisi(), c.En_Cok_Aday(), analiz, static_cast<double>(c.tablo_bayti()) / 1e6,
             static_cast<double>(rss) / 1024, static_cast<double>(tepe) / 1024);
+        if (ilk_kanca_ms >= 0)
+            std::printf("ilk kanca cagrisi aramanin %.1f ms'sinde\n", ilk_kanca_ms);
     }
 
     std::printf(
@@ -255,7 +280,7 @@ int main(int argc, char** argv) {
         for (int t = 1; t <= tohum_sayisi; ++t) {
             while (!doldurulabilir_boy(ebat, ++tohum))
                 ++atlanan;
-            const Olcum h = hizli_calistir(sozluk, ebat, tohum, sure);
+            const Olcum h = hizli_calistir(sozluk, ebat, tohum, sure, yeniden);
             hiz.push_back(h.denenen_hizi);
             kabul.push_back(h.kabul_hizi);
             analiz.push_back(h.analiz_ms);
@@ -267,7 +292,7 @@ int main(int argc, char** argv) {
             // candidate; at 30 x 30 its table alone is hundreds of MB.
             const double tablo = static_cast<double>(h.yer_sayisi + 2) *
                                  static_cast<double>(h.yer_sayisi + 2) * (h.en_cok_aday + 1);
-            if (ebat <= 15 && tablo < 2e9 && h.denenen > 0) {
+            if (!yeniden && ebat <= 15 && tablo < 2e9 && h.denenen > 0) {
                 const Olcum r =
                     referans_calistir(sozluk, ebat, tohum, std::min<long long>(h.denenen, 5000));
                 ref_hiz.push_back(r.denenen_hizi);

@@ -10,7 +10,8 @@
 #
 # Environment: SURE (seconds per run, 20), TOHUMLAR (grid seeds, "1 ... 10"),
 # SOZLUK (default: the build's built-in dictionary), TABAN (restart base;
-# empty: the program's default), QXW (default /usr/games/qxw; "yok" skips it),
+# empty: the program's default), BUDAMASIZ (non-empty: the restart search
+# without its pruning, --no-prune), QXW (default /usr/games/qxw; "yok" skips it),
 # BOYUTLAR (default "11:0.17 13:0.17 15:0.17 15:0.25").
 #
 # One run at a time: on a shared machine parallel runs would time each other.
@@ -30,8 +31,9 @@ TOHUMLAR=${TOHUMLAR:-"1 2 3 4 5 6 7 8 9 10"}
 SOZLUK=${SOZLUK:-$YAPI/share/velzora/sozluk.txt}
 QXW=${QXW:-/usr/games/qxw}
 BOYUTLAR=${BOYUTLAR:-"11:0.17 13:0.17 15:0.17 15:0.25"}
-TABAN_SECENEGI=()
-[ -n "${TABAN:-}" ] && TABAN_SECENEGI=(--restart-base "$TABAN")
+YENIDEN_SECENEKLERI=()
+[ -n "${TABAN:-}" ] && YENIDEN_SECENEKLERI=(--restart-base "$TABAN")
+[ -n "${BUDAMASIZ:-}" ] && YENIDEN_SECENEKLERI+=(--no-prune)
 
 for gerekli in "$CLI" "$SOZLUK"; do
   [ -e "$gerekli" ] || { echo "bulunamadı: $gerekli" >&2; exit 2; }
@@ -125,7 +127,7 @@ qxw_kos() {  # template -> "filled seconds"
 
 medyan() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else if (NR % 2) printf "%.2f", v[(NR + 1) / 2]; else printf "%.2f", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-echo "sozluk: $SOZLUK ($(wc -l <"$SOZLUK") satir), sure siniri ${SURE} s, taban ${TABAN:-varsayilan}"
+echo "sozluk: $SOZLUK ($(wc -l <"$SOZLUK") satir), sure siniri ${SURE} s, taban ${TABAN:-varsayilan}${BUDAMASIZ:+, budamasiz}"
 [ -n "$QXW" ] && echo "qxw: $QXW, sozluk yukleme ${QXW_YUKLEME} s" || echo "qxw: yok"
 printf '%-10s %5s  %-14s %-22s %-14s\n' boyut tohum "tam arama" "yeniden (tur)" qxw
 OZET=()
@@ -137,7 +139,7 @@ for boyut in $BOYUTLAR; do
     sablon="$GECICI/s_${ebat}_${oran}_${tohum}.txt"
     "$CLI" random --rows "$ebat" --cols "$ebat" --ratio "$oran" --seed "$tohum" --out "$sablon"
     read -r t_dolu t_sure _ < <(velzora_kos "$sablon" "$tohum")
-    read -r y_dolu y_sure y_tur < <(velzora_kos "$sablon" "$tohum" --restarts "${TABAN_SECENEGI[@]}")
+    read -r y_dolu y_sure y_tur < <(velzora_kos "$sablon" "$tohum" --restarts "${YENIDEN_SECENEKLERI[@]}")
     echo "$t_dolu $t_sure" >>"$GECICI/tam"
     echo "$y_dolu $y_sure" >>"$GECICI/yeniden"
     q_metin="-"
