@@ -12,6 +12,9 @@ namespace {
 // The clock is read once per this many tried candidates, which keeps it out
 // of the hot loop's cost and still hears a stop request within a few ms.
 constexpr int SAAT_ARALIGI = 1024;
+// The same with the restart search's pruning, where one tried candidate can
+// take a hundred times longer.
+constexpr int BUDAMALI_SAAT_ARALIGI = 16;
 // Gap between hook calls while no word is accepted; well under the 100 ms
 // that the window may stay unresponsive.
 constexpr std::chrono::milliseconds ARA_DENETIM_SURESI{50};
@@ -617,7 +620,8 @@ Kanca_Yaniti Arama::kanca_cagir(Kanca_Nedeni neden, int L) {
 // The countdown to the next clock check; it also ends a round exactly at its
 // budget.
 void Arama::saat_sayacini_kur() {
-    saat_sayaci_ = static_cast<int>(std::min<long long>(SAAT_ARALIGI, butce_sonu_ - denenen_));
+    saat_sayaci_ = static_cast<int>(std::min<long long>(
+        budama_ ? BUDAMALI_SAAT_ARALIGI : SAAT_ARALIGI, butce_sonu_ - denenen_));
 }
 
 // Calls the hook when ARA_DENETIM_SURESI has passed since the last such call.
