@@ -23,7 +23,7 @@ bool Hucre_Harfleri::hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& ad
                                                         y.sutun_k(c.bu_konum) - 1)];
             if (no < 0)
                 no = hucreler++;
-            kesismeler_.push_back({c.yer, c.bu_konum, c.oteki_konum, no});
+            kesismeler_.push_back({c.yer, c.bu_konum, no});
             for (int h = 0; h < 256; ++h) {
                 const char harf = static_cast<char>(h);
                 if (kod_[static_cast<std::size_t>(h)] < 0 &&
@@ -61,17 +61,12 @@ bool Hucre_Harfleri::hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& ad
             }
         }
     }
-    tum_harfler_ =
-        harfler_.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << harfler_.size()) - 1;
-    alan_.assign(static_cast<std::size_t>(hucreler), tum_harfler_);
+    alan_.assign(
+        static_cast<std::size_t>(hucreler),
+        harfler_.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << harfler_.size()) - 1);
     son_destek_.assign(kesismeler_.size() * 64, 0);
     iz_.clear();
     return true;
-}
-
-void Hucre_Harfleri::baslat() {
-    std::fill(alan_.begin(), alan_.end(), tum_harfler_);
-    iz_.clear();
 }
 
 void Hucre_Harfleri::taban_sakla() {

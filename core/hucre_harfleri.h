@@ -1,6 +1,6 @@
 // The restart search's stronger pruning works on shared cells: for every
 // cell where an across and a down slot cross, the set of letters both slots
-// still allow. Letters are dense codes fixed per analysis; a set is one
+// still allow. Letters are dense codes fixed for the run; a set is one
 // 64-bit word, kept per level with an undo trail like the slots' sets.
 #pragma once
 
@@ -15,17 +15,17 @@
 
 namespace velzora {
 
-// A crossing seen from a slot, with the shared cell's number.
+// A crossing seen from the slot whose list holds it.
 struct Kesisme {
-    int yer = 0;          // the crossing slot
-    int bu_konum = 0;     // position of the cell in this slot's word
-    int oteki_konum = 0;  // and in the crossing slot's word
-    int hucre = 0;
-    int karsi = 0;  // the same crossing seen from the other slot, in kesisme_no order
+    int yer = 0;       // the other slot
+    int bu_konum = 0;  // position of the cell in this slot's word
+    int hucre = 0;     // the cell's number
+    int karsi = 0;     // kesisme_no of the same crossing seen from the other slot
 };
 
 class Hucre_Harfleri {
   public:
+    // Builds the tables for the analysis; every cell may take every letter.
     // False when more than 64 distinct letters occur at crossed positions;
     // the pruning then stays off.
     bool hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& adaylar,
@@ -41,8 +41,9 @@ class Hucre_Harfleri {
     const Kesisme& karsi(const Kesisme& e) const {
         return kesismeler_[static_cast<std::size_t>(e.karsi)];
     }
-    // Per letter code, the crossing slot's candidates with that letter at
-    // the cell (nullptr for none); Aday_Maskeleri's masks, looked up once.
+    // Per letter code, the candidates of the slot that owns e with that
+    // letter at the cell (nullptr for none): Aday_Maskeleri's masks, looked
+    // up once.
     const std::uint64_t* const* maskeler(const Kesisme& e) const {
         return maske_tablosu_.data() + static_cast<std::size_t>(kesisme_no(e)) * 64;
     }
@@ -52,10 +53,6 @@ class Hucre_Harfleri {
     const std::uint8_t* kodlar(const Kesisme& e) const {
         return kod_tablosu_.data() + kod_basi_[static_cast<std::size_t>(kesisme_no(e))];
     }
-    // The code of a letter that occurs at a crossed position, and back.
-    int kod(char harf) const { return kod_[static_cast<unsigned char>(harf)]; }
-    char harf(int kod) const { return harfler_[static_cast<std::size_t>(kod)]; }
-    int hucre_sayisi() const { return static_cast<int>(alan_.size()); }
 
     // Per crossing and letter, the bitset word where the crossing's slot
     // last had a candidate with that letter there: checked first, it
@@ -75,13 +72,13 @@ class Hucre_Harfleri {
             alan_[static_cast<std::size_t>(iz_.back().hucre)] = iz_.back().eski;
     }
 
-    // Every cell may take every letter.
-    void baslat();
     // The sets as they stand become those every round starts from.
     void taban_sakla();
     void tabana_don();
 
   private:
+    int kod(char harf) const { return kod_[static_cast<unsigned char>(harf)]; }
+
     struct Iz {
         int hucre;
         std::uint64_t eski;
@@ -90,8 +87,7 @@ class Hucre_Harfleri {
     std::vector<Kesisme> kesismeler_;
     std::vector<int> bas_{0, 0};  // slot s owns bas_[s] .. bas_[s + 1] - 1
     std::vector<int> kod_ = std::vector<int>(256, -1);
-    std::vector<char> harfler_;
-    std::uint64_t tum_harfler_ = 0;
+    std::vector<char> harfler_;  // by code
     std::vector<int> son_destek_;
     std::vector<const std::uint64_t*> maske_tablosu_;
     std::vector<std::size_t> kod_basi_;
