@@ -1,14 +1,17 @@
 #include "hucre_harfleri.h"
 
 #include <algorithm>
+#include <array>
 
 namespace velzora {
 
 bool Hucre_Harfleri::hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& adaylar,
                              const Aday_Maskeleri& maskeler) {
     const int n = yerler.Yer_Sayisi();
-    std::fill(kod_.begin(), kod_.end(), -1);
-    harfler_.clear();
+    // Dense letter codes, only needed while the tables are built.
+    std::array<int, 256> kod;
+    kod.fill(-1);
+    std::vector<char> harfler;  // by code
     kesismeler_.clear();
     bas_.assign(static_cast<std::size_t>(n) + 2, 0);
     // Cells are numbered in the order their first crossing is met.
@@ -26,12 +29,12 @@ bool Hucre_Harfleri::hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& ad
             kesismeler_.push_back({c.yer, c.bu_konum, no});
             for (int h = 0; h < 256; ++h) {
                 const char harf = static_cast<char>(h);
-                if (kod_[static_cast<std::size_t>(h)] < 0 &&
+                if (kod[static_cast<std::size_t>(h)] < 0 &&
                     maskeler.maske(s, c.bu_konum, harf) != nullptr) {
-                    if (harfler_.size() == 64)
+                    if (harfler.size() == 64)
                         return false;
-                    kod_[static_cast<std::size_t>(h)] = static_cast<int>(harfler_.size());
-                    harfler_.push_back(harf);
+                    kod[static_cast<std::size_t>(h)] = static_cast<int>(harfler.size());
+                    harfler.push_back(harf);
                 }
             }
         }
@@ -46,11 +49,11 @@ bool Hucre_Harfleri::hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& ad
             const int no = kesisme_no(e);
             kod_basi_[static_cast<std::size_t>(no)] = kod_tablosu_.size();
             for (int k = 1; k <= adaylar.Aday_Adet(s); ++k)
-                kod_tablosu_.push_back(
-                    static_cast<std::uint8_t>(kod(adaylar.aday_harfleri(s, k)[e.bu_konum - 1])));
-            for (std::size_t k = 0; k < harfler_.size(); ++k)
+                kod_tablosu_.push_back(static_cast<std::uint8_t>(
+                    kod[static_cast<unsigned char>(adaylar.aday_harfleri(s, k)[e.bu_konum - 1])]));
+            for (std::size_t k = 0; k < harfler.size(); ++k)
                 maske_tablosu_[static_cast<std::size_t>(no) * 64 + k] =
-                    maskeler.maske(s, e.bu_konum, harfler_[k]);
+                    maskeler.maske(s, e.bu_konum, harfler[k]);
             // A cell has exactly two crossings, one from each of its slots.
             int& ilk = hucrenin_ilki[static_cast<std::size_t>(e.hucre)];
             if (ilk < 0) {
@@ -63,7 +66,7 @@ bool Hucre_Harfleri::hazirla(const Yer_Tablosu& yerler, const Aday_Listeleri& ad
     }
     alan_.assign(
         static_cast<std::size_t>(hucreler),
-        harfler_.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << harfler_.size()) - 1);
+        harfler.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << harfler.size()) - 1);
     son_destek_.assign(kesismeler_.size() * 64, 0);
     iz_.clear();
     return true;

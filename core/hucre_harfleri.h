@@ -77,8 +77,6 @@ class Hucre_Harfleri {
     void tabana_don();
 
   private:
-    int kod(char harf) const { return kod_[static_cast<unsigned char>(harf)]; }
-
     struct Iz {
         int hucre;
         std::uint64_t eski;
@@ -86,8 +84,6 @@ class Hucre_Harfleri {
 
     std::vector<Kesisme> kesismeler_;
     std::vector<int> bas_{0, 0};  // slot s owns bas_[s] .. bas_[s + 1] - 1
-    std::vector<int> kod_ = std::vector<int>(256, -1);
-    std::vector<char> harfler_;  // by code
     std::vector<int> son_destek_;
     std::vector<const std::uint64_t*> maske_tablosu_;
     std::vector<std::size_t> kod_basi_;
