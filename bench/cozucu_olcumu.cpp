@@ -26,13 +26,13 @@
 #include <string>
 #include <vector>
 
-#include "cozucu.h"
-#include "izgara.h"
-#include "rastgele.h"
-#include "rastgele_yerlestir.h"
+#include "analiz/yer_tablosu.h"
+#include "cozucu/cozucu.h"
+#include "izgara/izgara.h"
+#include "izgara/rastgele_yerlestir.h"
+#include "ortak/rastgele.h"
 #include "referans_cozucu.h"
-#include "sozluk.h"
-#include "yer_tablosu.h"
+#include "sozluk/sozluk.h"
 
 namespace {
 

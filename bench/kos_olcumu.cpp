@@ -27,11 +27,11 @@
 
 #include "ana_form.h"
 #include "bul_form.h"
-#include "cozucu.h"
+#include "cozucu/cozucu.h"
 #include "etkilesim.h"
-#include "rastgele.h"
-#include "sablon_dosyasi.h"
-#include "sozluk.h"
+#include "izgara/sablon_dosyasi.h"
+#include "ortak/rastgele.h"
+#include "sozluk/sozluk.h"
 
 namespace {
 

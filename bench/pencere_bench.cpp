@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "izgara.h"
+#include "izgara/izgara.h"
 #include "izgara_gorunumu.h"
 
 namespace {

@@ -7,11 +7,11 @@
 
 #include <unistd.h>
 
-#include "izgara.h"
-#include "rastgele.h"
-#include "rastgele_yerlestir.h"
-#include "sablon_dosyasi.h"
-#include "sozluk.h"
+#include "izgara/izgara.h"
+#include "izgara/rastgele_yerlestir.h"
+#include "izgara/sablon_dosyasi.h"
+#include "ortak/rastgele.h"
+#include "sozluk/sozluk.h"
 
 namespace {
 
@@ -25,14 +25,18 @@ fs::path gecici_yol(const std::string& ad) {
 // 32,767 entries with Turkish letters, word lengths 2..15 and clues of 20..60 bytes.
 std::string tam_sozluk() {
     std::mt19937 rng(1);
-    const std::string harfler = "ABC\xC7" "DEFG\xD0HI\xDDJKLMNO\xD6PRS\xDETU\xDCVYZ";
+    const std::string harfler =
+        "ABC\xC7"
+        "DEFG\xD0HI\xDDJKLMNO\xD6PRS\xDETU\xDCVYZ";
     std::string m;
     for (int i = 0; i < EN_COK_KAYIT; ++i) {
         const int uz = 2 + static_cast<int>(rng() % 14);
-        for (int k = 0; k < uz; ++k) m += harfler[rng() % harfler.size()];
+        for (int k = 0; k < uz; ++k)
+            m += harfler[rng() % harfler.size()];
         m += ':';
         const int soru = 20 + static_cast<int>(rng() % 41);
-        for (int k = 0; k < soru; ++k) m += static_cast<char>('a' + rng() % 26);
+        for (int k = 0; k < soru; ++k)
+            m += static_cast<char>('a' + rng() % 26);
         m += "\r\n";
     }
     return m;
@@ -63,7 +67,8 @@ void BM_Sablon_Yaz_50x50(benchmark::State& state) {
     elli_elli(g);
     const auto yol = gecici_yol("sab_yaz.txt");
     for (auto _ : state) {
-        if (sablon_yaz(yol, g) != Sablon_Hatasi::Yok) state.SkipWithError("save failed");
+        if (sablon_yaz(yol, g) != Sablon_Hatasi::Yok)
+            state.SkipWithError("save failed");
     }
     fs::remove(yol);
 }
@@ -79,7 +84,8 @@ void BM_Sablon_Oku_50x50(benchmark::State& state) {
         int r = 0, c = 0;
         satsutoku(yol, r, c);
         okunan.ebat_ver(r, c);
-        if (syhkroku(yol, okunan) != Sablon_Hatasi::Yok) state.SkipWithError("read failed");
+        if (syhkroku(yol, okunan) != Sablon_Hatasi::Yok)
+            state.SkipWithError("read failed");
     }
     fs::remove(yol);
 }

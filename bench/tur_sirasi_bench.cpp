@@ -7,14 +7,14 @@
 
 #include <filesystem>
 
-#include "aday_listeleri.h"
-#include "harf_tablosu.h"
-#include "izgara.h"
-#include "rastgele.h"
-#include "rastgele_yerlestir.h"
-#include "sozluk.h"
-#include "tur_sirasi.h"
-#include "yer_tablosu.h"
+#include "analiz/aday_listeleri.h"
+#include "analiz/harf_tablosu.h"
+#include "analiz/yer_tablosu.h"
+#include "cozucu/tur_sirasi.h"
+#include "izgara/izgara.h"
+#include "izgara/rastgele_yerlestir.h"
+#include "ortak/rastgele.h"
+#include "sozluk/sozluk.h"
 
 namespace {
 

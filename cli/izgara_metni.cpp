@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "cp1254.h"
-#include "dosya_islemleri.h"
+#include "ortak/cp1254.h"
+#include "ortak/dosya_islemleri.h"
 #include "sablon_yukle.h"
 
 namespace velzora::cli {

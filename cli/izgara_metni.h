@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "argumanlar.h"
-#include "izgara.h"
+#include "izgara/izgara.h"
 
 namespace velzora::cli {
 

@@ -2,10 +2,10 @@
 #include <map>
 
 #include "argumanlar.h"
-#include "cp1254.h"
 #include "komutlar.h"
+#include "ortak/cp1254.h"
 #include "sablon_yukle.h"
-#include "sozluk.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::cli {
 

@@ -1,10 +1,10 @@
 #include <iostream>
 
 #include "argumanlar.h"
-#include "izgara.h"
+#include "izgara/izgara.h"
+#include "izgara/rastgele_yerlestir.h"
 #include "komutlar.h"
-#include "rastgele.h"
-#include "rastgele_yerlestir.h"
+#include "ortak/rastgele.h"
 #include "sablon_yukle.h"
 
 namespace velzora::cli {

@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "argumanlar.h"
-#include "izgara.h"
+#include "izgara/izgara.h"
 #include "komutlar.h"
 #include "sablon_yukle.h"
 

@@ -1,9 +1,9 @@
 #include <iostream>
 
+#include "analiz/yer_tablosu.h"
 #include "argumanlar.h"
 #include "izgara_metni.h"
 #include "komutlar.h"
-#include "yer_tablosu.h"
 
 namespace velzora::cli {
 

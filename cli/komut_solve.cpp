@@ -5,15 +5,15 @@
 #include <nlohmann/json.hpp>
 
 #include "argumanlar.h"
-#include "cozucu.h"
+#include "cozucu/cozucu.h"
+#include "cozucu/soru_satirlari.h"
 #include "cozum_belgesi.h"
-#include "cp1254.h"
 #include "izgara_metni.h"
 #include "komutlar.h"
-#include "rastgele.h"
+#include "ortak/cp1254.h"
+#include "ortak/rastgele.h"
 #include "sablon_yukle.h"
-#include "soru_satirlari.h"
-#include "sozluk.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::cli {
 namespace {

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "izgara.h"
-#include "sablon_dosyasi.h"
-#include "sozluk.h"
+#include "izgara/izgara.h"
+#include "izgara/sablon_dosyasi.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::cli {
 

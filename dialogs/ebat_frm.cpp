@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ebat_kutusu.h"
-#include "sayi_okuma.h"
+#include "ortak/sayi_okuma.h"
 
 namespace velzora {
 namespace {

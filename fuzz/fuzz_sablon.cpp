@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "izgara.h"
-#include "sablon_dosyasi.h"
+#include "izgara/izgara.h"
+#include "izgara/sablon_dosyasi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* veri, std::size_t boyut) {
     using namespace velzora;

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "sozluk.h"
+#include "sozluk/sozluk.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* veri, std::size_t boyut) {
     using namespace velzora;

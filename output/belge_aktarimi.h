@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "cozucu.h"
-#include "izgara.h"
+#include "cozucu/cozucu.h"
+#include "izgara/izgara.h"
 
 namespace velzora {
 

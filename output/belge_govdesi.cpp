@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "belge_metinleri.h"
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 #include "xml_yazici.h"
 
 namespace velzora {

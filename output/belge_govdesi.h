@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "izgara.h"
+#include "izgara/izgara.h"
 
 namespace velzora {
 

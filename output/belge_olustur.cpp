@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "belge_paketi.h"
-#include "dosya_islemleri.h"
+#include "ortak/dosya_islemleri.h"
 
 namespace velzora {
 

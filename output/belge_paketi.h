@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "izgara.h"
+#include "izgara/izgara.h"
 #include "zip_arsivi.h"
 
 namespace velzora {

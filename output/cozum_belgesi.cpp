@@ -1,6 +1,6 @@
 #include "cozum_belgesi.h"
 
-#include "soru_satirlari.h"
+#include "cozucu/soru_satirlari.h"
 
 namespace velzora {
 

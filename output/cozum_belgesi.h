@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "belge_olustur.h"
-#include "cozucu.h"
-#include "izgara.h"
+#include "cozucu/cozucu.h"
+#include "izgara/izgara.h"
 
 namespace velzora {
 

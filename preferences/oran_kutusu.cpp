@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "sayi_okuma.h"
+#include "ortak/sayi_okuma.h"
 
 namespace velzora {
 namespace {

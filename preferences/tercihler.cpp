@@ -19,8 +19,8 @@
 #include "ayar_deposu.h"
 #include "etkilesim.h"
 #include "oran_kutusu.h"
+#include "ortak/sayi_okuma.h"
 #include "program_durumu.h"
-#include "sayi_okuma.h"
 
 namespace velzora {
 namespace {

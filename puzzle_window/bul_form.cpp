@@ -8,11 +8,11 @@
 
 #include <string>
 
-#include "cp1254.h"
 #include "dosya_yolu.h"
-#include "rastgele.h"
-#include "rastgele_yerlestir.h"
-#include "sablon_dosyasi.h"
+#include "izgara/rastgele_yerlestir.h"
+#include "izgara/sablon_dosyasi.h"
+#include "ortak/cp1254.h"
+#include "ortak/rastgele.h"
 
 namespace velzora {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "izgara.h"
+#include "izgara/izgara.h"
 #include "izgara_gorunumu.h"
 
 class QMenuBar;

@@ -2,8 +2,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "cp1254.h"
 #include "izgara_gorunumu.h"
+#include "ortak/cp1254.h"
 
 namespace velzora {
 

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 #include "twip.h"
 
 namespace velzora {

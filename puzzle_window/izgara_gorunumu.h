@@ -13,7 +13,7 @@
 #include <array>
 #include <optional>
 
-#include "izgara.h"
+#include "izgara/izgara.h"
 
 namespace velzora {
 

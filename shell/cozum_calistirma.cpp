@@ -8,9 +8,9 @@
 #include "ana_form.h"
 #include "arac_cubugu.h"
 #include "bul_form.h"
-#include "cozucu.h"
+#include "cozucu/cozucu.h"
+#include "cozucu/yeniden_baslatma.h"
 #include "sure_metni.h"
-#include "yeniden_baslatma.h"
 
 namespace velzora {
 namespace {

@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "cozum_turleri.h"
-#include "rastgele.h"
+#include "cozucu/cozum_turleri.h"
+#include "ortak/rastgele.h"
 
 class QLabel;
 

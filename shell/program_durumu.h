@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "cozucu.h"
-#include "izgara.h"
-#include "sozluk.h"
+#include "cozucu/cozucu.h"
+#include "izgara/izgara.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora {
 

@@ -3,9 +3,9 @@
 
 #include "ana_form.h"
 #include "bul_form.h"
-#include "dosya_islemleri.h"
 #include "dosya_yolu.h"
-#include "sablon_dosyasi.h"
+#include "izgara/sablon_dosyasi.h"
+#include "ortak/dosya_islemleri.h"
 
 namespace velzora {
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "etkilesim.h"
-#include "sozluk.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 
 namespace velzora::sozluk_yapici {
 namespace {

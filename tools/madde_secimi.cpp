@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "madde_kurallari.h"
-#include "sozluk.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::sozluk_yapici {
 namespace {

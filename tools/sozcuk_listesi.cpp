@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "dosya_islemleri.h"
 #include "madde_kurallari.h"
+#include "ortak/dosya_islemleri.h"
 
 namespace velzora::sozluk_yapici {
 namespace {

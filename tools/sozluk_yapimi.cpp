@@ -1,6 +1,6 @@
 #include "sozluk_yapimi.h"
 
-#include "dosya_islemleri.h"
+#include "ortak/dosya_islemleri.h"
 #include "wordnet_okuma.h"
 
 namespace velzora::sozluk_yapici {

@@ -4,8 +4,8 @@
 
 #include <thread>
 
+#include "cozucu/seviye_durumu.h"
 #include "cozucu_yardimcilari.h"
-#include "seviye_durumu.h"
 
 namespace velzora {
 namespace {

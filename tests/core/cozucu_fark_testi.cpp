@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cozucu.h"
+#include "cozucu/cozucu.h"
 #include "referans_cozucu.h"
 
 namespace velzora {

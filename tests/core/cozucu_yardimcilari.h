@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "cozucu.h"
-#include "izgara.h"
-#include "rastgele.h"
-#include "sozluk.h"
+#include "cozucu/cozucu.h"
+#include "izgara/izgara.h"
+#include "ortak/rastgele.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::test {
 

@@ -1,4 +1,4 @@
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 
 #include <gtest/gtest.h>
 

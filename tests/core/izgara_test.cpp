@@ -1,4 +1,4 @@
-#include "izgara.h"
+#include "izgara/izgara.h"
 
 #include <gtest/gtest.h>
 

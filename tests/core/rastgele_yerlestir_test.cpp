@@ -1,4 +1,4 @@
-#include "rastgele_yerlestir.h"
+#include "izgara/rastgele_yerlestir.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "sayi_okuma.h"
+#include "ortak/sayi_okuma.h"
 
 namespace velzora::referans {
 

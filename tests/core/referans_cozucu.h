@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "izgara.h"
-#include "kelime_yeri.h"
-#include "rastgele.h"
-#include "sozluk.h"
+#include "analiz/kelime_yeri.h"
+#include "izgara/izgara.h"
+#include "ortak/rastgele.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::referans {
 

@@ -1,4 +1,4 @@
-#include "sablon_dosyasi.h"
+#include "izgara/sablon_dosyasi.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

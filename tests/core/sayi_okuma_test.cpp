@@ -1,4 +1,4 @@
-#include "sayi_okuma.h"
+#include "ortak/sayi_okuma.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "soru_satirlari.h"
+#include "cozucu/soru_satirlari.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sozluk.h"
+#include "sozluk/sozluk.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // the dictionary reload rule of the analysis.
 #include <gtest/gtest.h>
 
+#include "analiz/yer_tablosu.h"
 #include "cozucu_yardimcilari.h"
-#include "yer_tablosu.h"
 
 namespace velzora {
 namespace {

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "bul_form.h"
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 #include "test_ortami.h"
 #include "twip.h"
 

@@ -11,7 +11,7 @@
 
 #include "ana_form.h"
 #include "bul_form.h"
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 #include "test_ortami.h"
 #include "xml_agaci.h"
 #include "zip_okuyucu.h"

@@ -7,10 +7,10 @@
 #include <set>
 #include <utility>
 
-#include "cp1254.h"
 #include "gecici_belge.h"
 #include "gecici_dizin.h"
 #include "ornek_bulmaca.h"
+#include "ortak/cp1254.h"
 #include "xml_agaci.h"
 #include "zip_okuyucu.h"
 

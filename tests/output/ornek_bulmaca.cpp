@@ -4,9 +4,9 @@
 #include <numeric>
 #include <random>
 
-#include "cp1254.h"
-#include "soru_satirlari.h"
-#include "yer_tablosu.h"
+#include "analiz/yer_tablosu.h"
+#include "cozucu/soru_satirlari.h"
+#include "ortak/cp1254.h"
 
 namespace velzora::test {
 namespace {

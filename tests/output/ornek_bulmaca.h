@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "izgara.h"
-#include "kelime_yeri.h"
+#include "analiz/kelime_yeri.h"
+#include "izgara/izgara.h"
 
 namespace velzora::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cp1254.h"
+#include "ortak/cp1254.h"
 
 namespace velzora::sozluk_yapici {
 namespace {

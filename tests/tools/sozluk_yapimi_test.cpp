@@ -5,8 +5,8 @@
 #include <map>
 
 #include "../core/gecici_dizin.h"
-#include "cp1254.h"
-#include "sozluk.h"
+#include "ortak/cp1254.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::sozluk_yapici {
 namespace {

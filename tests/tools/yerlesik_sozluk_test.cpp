@@ -4,9 +4,9 @@
 #include <array>
 #include <filesystem>
 
-#include "cp1254.h"
 #include "madde_kurallari.h"
-#include "sozluk.h"
+#include "ortak/cp1254.h"
+#include "sozluk/sozluk.h"
 
 namespace velzora::sozluk_yapici {
 namespace {
