@@ -10,11 +10,11 @@ wordnet_indir
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Derleme ve testler"
-derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELZORA_WERROR=ON
 ctest --test-dir "$VELZORA_KOK/build" --output-on-failure
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-derle build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+derle build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVELZORA_WERROR=ON \
   -DVELZORA_SANITIZE=ON -DVELZORA_FUZZ=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$VELZORA_KOK/tests/lsan.supp \
