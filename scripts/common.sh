@@ -86,6 +86,9 @@ wordnet_indir() {
 derle() {
   local klasor=$1
   shift
-  cmake -S "$VELZORA_KOK" -B "$VELZORA_KOK/$klasor" -G Ninja "$@"
+  local hizlandirici=()
+  # A developer's rebuilds reuse earlier compilations when ccache is there.
+  command -v ccache >/dev/null && hizlandirici=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$VELZORA_KOK" -B "$VELZORA_KOK/$klasor" -G Ninja "${hizlandirici[@]}" "$@"
   cmake --build "$VELZORA_KOK/$klasor"
 }
