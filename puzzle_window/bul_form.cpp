@@ -8,7 +8,6 @@
 
 #include <string>
 
-#include "dosya_yolu.h"
 #include "izgara/rastgele_yerlestir.h"
 #include "izgara/sablon_dosyasi.h"
 #include "ortak/cp1254.h"
@@ -124,35 +123,29 @@ void Bul_Form::closeEvent(QCloseEvent* olay) {
     olay->ignore();
 }
 
-Cizim_Sonucu Bul_Form::sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi,
+Cizim_Sonucu Bul_Form::sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayisi,
                                   int& Sutun_Sayisi) {
-    const bool onceki = Cizim_Tamam_;
     Cizim_Tamam_ = false;
-    const bool dosyadan = !Sablon_Yolu.isEmpty();
-    const auto yol = dosya_yolu(Sablon_Yolu);
-    if (dosyadan && satsutoku(yol, Satir_Sayisi, Sutun_Sayisi) != Sablon_Hatasi::Yok) {
-        Cizim_Tamam_ = onceki;
-        return Cizim_Sonucu::Okunamadi;
-    }
+    if (sablon != nullptr)
+        satsutoku(*sablon, Satir_Sayisi, Sutun_Sayisi);
     if (!ebat_gecerli_mi(Satir_Sayisi, Sutun_Sayisi))
         return Cizim_Sonucu::Ebat_Gecersiz;
 
-    Sablon_Hatasi hata = Sablon_Hatasi::Yok;
     {
         Izgara::Toplu_Degisiklik toplu(izgara_);
         izgara_.ebat_ver(Satir_Sayisi, Sutun_Sayisi);
-        if (dosyadan)
-            hata = syhkroku(yol, izgara_);
+        if (sablon != nullptr)
+            syhkroku(*sablon, izgara_);
         else
             izgara_.sabbosalt();
     }
 
     // The typing target is left where reading the grid ended.
     const Hucre_Konumu son =
-        dosyadan ? son_okunan_hucre(izgara_) : Hucre_Konumu{Satir_Sayisi, Sutun_Sayisi};
+        sablon != nullptr ? son_okunan_hucre(izgara_) : Hucre_Konumu{Satir_Sayisi, Sutun_Sayisi};
     grid_->hucreye_git(son);
     Cizim_Tamam_ = true;
-    return hata == Sablon_Hatasi::Yok ? Cizim_Sonucu::Tamam : Cizim_Sonucu::Okunamadi;
+    return Cizim_Sonucu::Tamam;
 }
 
 void Bul_Form::rast_yerlestir(float Siyah_Orani) {

@@ -16,10 +16,11 @@ class QScrollArea;
 
 namespace velzora {
 
+struct Sablon_Icerigi;
+
 enum class Cizim_Sonucu {
     Tamam,
-    Ebat_Gecersiz,  // the size is outside 2..50: the caller asks for a new one
-    Okunamadi       // the template file could not be read
+    Ebat_Gecersiz  // the size is outside 2..50: the caller asks for a new one
 };
 
 class Bul_Form : public QWidget {
@@ -32,10 +33,10 @@ class Bul_Form : public QWidget {
     // The menu bar, built here; the main window shows it.
     QMenuBar* menu_cubugu() const { return menu_cubugu_; }
 
-    // Lays the grid out: reads the size from the template (when the path is
-    // not empty) into Satir_Sayisi and Sutun_Sayisi, then the black squares.
-    // A size outside 2..50 leaves the grid as it was.
-    Cizim_Sonucu sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi, int& Sutun_Sayisi);
+    // Lays the grid out: takes the size from the template already read (none
+    // for a blank grid) into Satir_Sayisi and Sutun_Sayisi, then its black
+    // squares. A size outside 2..50 leaves the grid as it was.
+    Cizim_Sonucu sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayisi, int& Sutun_Sayisi);
     // Clears the grid and scatters black squares, seeded from the time of day.
     void rast_yerlestir(float Siyah_Orani);
 

@@ -14,6 +14,7 @@
 #include "pano_kopyasi.h"
 #include "simgeler.h"
 #include "surum.h"
+#include "tercih_kaydi.h"
 #include "tercihler.h"
 #include "yardim_penceresi.h"
 
@@ -159,8 +160,11 @@ void Ana_Form::Belgeye_Aktar() {
 }
 
 void Ana_Form::Tercihleri_Goster() {
-    if (tercihler_ == nullptr)
-        tercihler_ = new Tercihler(durum_, ayarlar_, etkilesim_, dizinler_.veri, this);
+    if (tercihler_ == nullptr) {
+        tercihler_ = new Tercihler(tercih_degerleri(durum_), etkilesim_, dizinler_.veri, this);
+        connect(tercihler_, &Tercihler::onaylandi, this,
+                [this](const Tercih_Degerleri& d) { tercihleri_sakla(d, durum_, ayarlar_); });
+    }
     tercihler_->show();
     tercihler_->raise();
     tercihler_->activateWindow();
@@ -190,7 +194,16 @@ void Ana_Form::Hakkinda_Goster() {
 }
 
 Sozluk_Sonucu Ana_Form::sozluk_oku() {
-    return velzora::sozluk_oku(durum_.Sozluk, durum_.Sozluk_Yolu, etkilesim_, this, dizinler_.veri);
+    const Sozluk_Sonucu sonuc =
+        velzora::sozluk_oku(durum_.Sozluk, durum_.Sozluk_Yolu, etkilesim_, this, dizinler_.veri);
+    // Lines the file lost are told once per dictionary, not at every reload.
+    const QString not_ = atlanan_satir_notu(durum_.Sozluk.rapor());
+    if (sonuc == Sozluk_Sonucu::Yuklendi && !not_.isEmpty() &&
+        durum_.Sozluk_Yolu != atlanan_bildirilen_) {
+        atlanan_bildirilen_ = durum_.Sozluk_Yolu;
+        statusBar()->showMessage(not_, DURUM_SURESI_MS);
+    }
+    return sonuc;
 }
 
 void Ana_Form::closeEvent(QCloseEvent* olay) {
