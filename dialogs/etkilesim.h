@@ -23,12 +23,12 @@ struct Dosya_Istegi {
     QString varsayilan_uzanti;
     // Where the dialog opens when it has no file name from an earlier use.
     QString baslangic_klasoru;
-    // Saving: a folder whose files are never offered as the target (the
-    // built-in data); the dialog opens in `baslangic_klasoru` instead.
-    QString korunan_klasor;
     // Opening only: the chosen file must exist. The folder must always exist,
     // and saving over an existing file always asks first.
     bool dosya_var_olmali = true;
+    // Saving: a folder whose files are never offered as the target (the
+    // built-in data); the name last chosen is offered in `baslangic_klasoru`.
+    QString korunan_klasor{};
 };
 
 class Etkilesim {

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 #include "izgara/rastgele_yerlestir.h"
@@ -29,6 +30,10 @@ constexpr char MENU_BASLA[] = "&Başla";
 constexpr char MENU_YARDIM[] = "&Yardım";
 constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
 constexpr char MENU_HAKKINDA[] = "&Hakkında";
+
+// How far the grid shrinks to fit before it scrolls, and grows in a maximised window.
+constexpr double EN_KUCUK_OLCEK = 0.5;
+constexpr double EN_BUYUK_OLCEK = 3.0;
 
 constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
 constexpr char KILITLI[] = "Çözüm sürerken bulmaca değiştirilemez.";
@@ -115,7 +120,27 @@ void Bul_Form::menuyu_kur() {
 
 QSize Bul_Form::sizeHint() const {
     const int cerceve = 2 * kaydirma_->frameWidth();
-    return grid_->size() + QSize(cerceve, cerceve);
+    return grid_->dogal_boyut() + QSize(cerceve, cerceve);
+}
+
+void Bul_Form::sigdir() {
+    const QSize dogal = grid_->dogal_boyut();
+    const QSize oda = kaydirma_->maximumViewportSize();
+    if (dogal.isEmpty() || oda.isEmpty())
+        return;
+    const bool buyuk = parentWidget() != nullptr && parentWidget()->isMaximized();
+    // A pixel short of the room, as the scaled sizes are rounded; never
+    // below 1 where the grid fits as it is.
+    double olcek = std::min(double(oda.width() - 1) / dogal.width(),
+                            double(oda.height() - 1) / dogal.height());
+    if (dogal.width() <= oda.width() && dogal.height() <= oda.height())
+        olcek = std::max(olcek, 1.0);
+    grid_->olcek_ver(std::clamp(olcek, EN_KUCUK_OLCEK, buyuk ? EN_BUYUK_OLCEK : 1.0));
+}
+
+void Bul_Form::resizeEvent(QResizeEvent* olay) {
+    QWidget::resizeEvent(olay);
+    sigdir();
 }
 
 void Bul_Form::closeEvent(QCloseEvent* olay) {

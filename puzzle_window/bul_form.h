@@ -50,7 +50,11 @@ class Bul_Form : public QWidget {
     int Secili_Satir() const { return Secili_Satir_; }
     int Secili_Sutun() const { return Secili_Sutun_; }
 
+    // The grid's size at scale 1, and the frame around it.
     QSize sizeHint() const override;
+    // Scales the grid to the window's room: down to half size before it
+    // scrolls, and up to fill the room only while the window is maximised.
+    void sigdir();
 
   signals:
     void Yeni_Sablon_istendi();
@@ -67,6 +71,7 @@ class Bul_Form : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
 
   private:
     void menuyu_kur();

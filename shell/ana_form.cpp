@@ -12,6 +12,7 @@
 #include "bul_form.h"
 #include "hakk_form.h"
 #include "pano_kopyasi.h"
+#include "pencere_uydurma.h"
 #include "simgeler.h"
 #include "surum.h"
 #include "tercih_kaydi.h"
@@ -61,6 +62,7 @@ Bul_Form& Ana_Form::bul_formu_hazirla() {
     alt_pencere_ =
         mdi_->addSubWindow(bul_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     setMenuBar(bul_->menu_cubugu());
+    new Pencere_Uydurma(*mdi_, *alt_pencere_);
 
     connect(bul_, &Bul_Form::Yeni_Sablon_istendi, this, &Ana_Form::Yeni_Sablon);
     connect(bul_, &Bul_Form::Sablon_Ac_istendi, this, &Ana_Form::Sablon_Ac);
@@ -87,11 +89,7 @@ void Ana_Form::bul_formu_goster() {
         alt_pencere_->showNormal();
     else
         alt_pencere_->show();
-    if (!alt_pencere_->isMaximized()) {
-        // As large as the grid needs, as far as the frame has room.
-        alt_pencere_->adjustSize();
-        alt_pencere_->resize(alt_pencere_->size().boundedTo(mdi_->viewport()->size()));
-    }
+    alt_pencereyi_uydur(*mdi_, *alt_pencere_);
     mdi_->setActiveSubWindow(alt_pencere_);
     bul.setFocus();
 }

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -328,6 +329,30 @@ class Ana_Form_Testi : public QObject {
         QVERIFY(yardim && yardim->isVisible());
         QVERIFY(yardim->tarayici()->source().toString().endsWith(QStringLiteral("buton2.htm")));
         QVERIFY(!yardim->tarayici()->toPlainText().isEmpty());
+    }
+
+    // A 15 x 15 grid fits the default window without scrolling, grows with
+    // the main window and fills a maximised puzzle window.
+    void bulmaca_penceresi_ana_pencereye_uyar() {
+        test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 15 15 \r\n");
+        QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
+        Izgara_Gorunumu& g = ana().bul_form()->grid();
+        auto* kaydirma = ana().bul_form()->findChild<QScrollArea*>();
+        auto sigar = [&] {
+            return kaydirma->maximumViewportSize().expandedTo(g.size()) ==
+                   kaydirma->maximumViewportSize();
+        };
+        QVERIFY(sigar());
+        const double once = g.olcek();
+        QVERIFY(once < 1);
+        ana().resize(ana().size() * 3 / 2);
+        QTRY_VERIFY(g.olcek() > once);
+        QVERIFY(sigar());
+        auto* alt = qobject_cast<QMdiSubWindow*>(ana().bul_form()->parentWidget());
+        ana().resize(ana().size() * 2);
+        alt->showMaximized();
+        QTRY_VERIFY(g.olcek() > 1);
+        QTRY_VERIFY(sigar());
     }
 
     void hakkinda_ve_durum_cubugu() {

@@ -2,9 +2,11 @@
 // dialog and message boxes as the program shows them, and the help.
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -31,6 +33,15 @@ void cevapla(std::function<void(Pencere*)> yanit) {
         if (p->isVisible())
             p->reject();
     });
+}
+
+// A lower bound for a caption's room: a bold, larger title-bar face, an icon
+// and three buttons.
+int baslik_icin(const QWidget& w) {
+    QFont kalin = w.font();
+    kalin.setBold(true);
+    kalin.setPointSizeF(kalin.pointSizeF() * 1.2);
+    return QFontMetrics(kalin).horizontalAdvance(w.windowTitle()) + 6 * w.fontMetrics().height();
 }
 
 }  // namespace
@@ -104,6 +115,50 @@ class Diyalog_Testi : public QObject {
         QCOMPARE(kutu.metin(), QStringLiteral("3"));
     }
 
+    // The caption is never cut short: the dialog leaves room for it in the
+    // title bar's bold face beside the buttons; a refused size says why.
+    void ebat_diyalogu_basligi_ve_uyarisi() {
+        Ebat_Frm gecerli({9, 9});
+        gecerli.show();
+        QVERIFY(gecerli.width() >= baslik_icin(gecerli));
+        QVERIFY(!gecerli.findChild<QLabel*>(QStringLiteral("lblUyari")));
+        Ebat_Frm reddedilen({51, 5});
+        const auto* uyari = reddedilen.findChild<QLabel*>(QStringLiteral("lblUyari"));
+        QVERIFY(uyari && uyari->text().contains(QStringLiteral("2 ile 50")));
+    }
+
+    void sakla_yerlesik_dosyayi_onermez() {
+        QTemporaryDir veri;
+        QTemporaryDir kullanici;
+        const QString sab = test::dosya_yaz(veri.filePath("sablon01.txt"), test::KUCUK_SABLON);
+        Qt_Etkilesim etkilesim;
+        const QString filtre = QStringLiteral("Şablonlar (sab*.txt)|sab*.txt");
+        cevapla<QFileDialog>([&](QFileDialog* f) {
+            QCOMPARE(f->directory().path(), veri.path());
+            f->selectFile(sab);
+            static_cast<QDialog*>(f)->accept();
+        });
+        QCOMPARE(etkilesim.dosya_sor(
+                     nullptr, {Dosya_Istegi::Tur::Ac, "Aç", filtre, "txt", veri.path(), true, {}}),
+                 sab);
+        cevapla<QFileDialog>([&](QFileDialog* f) {
+            QCOMPARE(f->selectedFiles(), QStringList{kullanici.filePath("sablon01.txt")});
+        });
+        etkilesim.dosya_sor(nullptr, {Dosya_Istegi::Tur::Sakla, "Sakla", filtre, "txt",
+                                      kullanici.path(), true, veri.path()});
+    }
+
+    void yardim_ekranda_kalir() {
+        QWidget ana;
+        const QRect ekran = ana.screen()->availableGeometry();
+        ana.setGeometry(ekran.right() - 60, ekran.bottom() - 60, 200, 200);
+        ana.show();
+        Yardim_Penceresi yardim(QString(), &ana);
+        yardim.resize(ekran.width() + 50, 300);
+        yardim.show();
+        QVERIFY(ekran.contains(yardim.frameGeometry()));
+    }
+
     void filtre_donusumu() {
         QCOMPARE(qt_filtresi(QStringLiteral("Şablonlar (sab*.txt)|sab*.txt")),
                  QStringLiteral("Şablonlar (sab*.txt)"));
@@ -157,6 +212,7 @@ class Diyalog_Testi : public QObject {
         Qt_Etkilesim etkilesim;
         cevapla<QMessageBox>([](QMessageBox* m) {
             QCOMPARE(m->windowTitle(), QStringLiteral("Velzora"));
+            QVERIFY(m->width() >= baslik_icin(*m));
             QCOMPARE(m->text(), QStringLiteral("Dosya bulunamadı"));
             QCOMPARE(m->buttons().size(), 1);
             m->accept();
