@@ -93,26 +93,27 @@ class Diyalog_Testi : public QObject {
         QCOMPARE(etkilesim.ebat_sor(nullptr, {4, 5}), (std::optional<Ebat>(Ebat{6, 5})));
     }
 
+    // Arrows step between 2 and 30 from the number typed; a typed 45 stays
+    // until an arrow is used, and the key arrows stop at the ends.
     void ok_dugmeleri_2_ile_30_arasinda() {
-        Ebat_Kutusu kutu;
-        kutu.metin_yaz(QStringLiteral("29"));
-        kutu.stepBy(1);
-        QCOMPARE(kutu.metin(), QStringLiteral("30"));
-        kutu.stepBy(1);
-        QCOMPARE(kutu.metin(), QStringLiteral("30"));
-        // A typed 45 is kept until an arrow is used.
-        kutu.metin_yaz(QStringLiteral("45"));
-        QTest::keyClick(&kutu, Qt::Key_Up);
-        QCOMPARE(kutu.metin(), QStringLiteral("45"));
-        kutu.stepBy(-1);
-        QCOMPARE(kutu.metin(), QStringLiteral("30"));
-        kutu.metin_yaz(QStringLiteral("3"));
-        kutu.stepBy(-5);
-        QCOMPARE(kutu.metin(), QStringLiteral("2"));
-        QTest::keyClick(&kutu, Qt::Key_Down);
-        QCOMPARE(kutu.metin(), QStringLiteral("2"));
-        QTest::keyClick(&kutu, Qt::Key_Up);
-        QCOMPARE(kutu.metin(), QStringLiteral("3"));
+        const struct {
+            const char* metin;
+            int adim;
+            Qt::Key tus;
+            const char* sonra;
+        } durumlar[] = {{"29", 1, Qt::Key_unknown, "30"}, {"30", 1, Qt::Key_unknown, "30"},
+                        {"45", 0, Qt::Key_Up, "45"},      {"45", -1, Qt::Key_unknown, "30"},
+                        {"3", -5, Qt::Key_unknown, "2"},  {"2", 0, Qt::Key_Down, "2"},
+                        {"2", 0, Qt::Key_Up, "3"}};
+        for (const auto& d : durumlar) {
+            Ebat_Kutusu kutu;
+            kutu.metin_yaz(QString::fromLatin1(d.metin));
+            if (d.adim != 0)
+                kutu.stepBy(d.adim);
+            else
+                QTest::keyClick(&kutu, d.tus);
+            QCOMPARE(kutu.metin(), QString::fromLatin1(d.sonra));
+        }
     }
 
     // The caption is never cut short: the dialog leaves room for it in the
@@ -125,27 +126,6 @@ class Diyalog_Testi : public QObject {
         Ebat_Frm reddedilen({51, 5});
         const auto* uyari = reddedilen.findChild<QLabel*>(QStringLiteral("lblUyari"));
         QVERIFY(uyari && uyari->text().contains(QStringLiteral("2 ile 50")));
-    }
-
-    void sakla_yerlesik_dosyayi_onermez() {
-        QTemporaryDir veri;
-        QTemporaryDir kullanici;
-        const QString sab = test::dosya_yaz(veri.filePath("sablon01.txt"), test::KUCUK_SABLON);
-        Qt_Etkilesim etkilesim;
-        const QString filtre = QStringLiteral("Şablonlar (sab*.txt)|sab*.txt");
-        cevapla<QFileDialog>([&](QFileDialog* f) {
-            QCOMPARE(f->directory().path(), veri.path());
-            f->selectFile(sab);
-            static_cast<QDialog*>(f)->accept();
-        });
-        QCOMPARE(etkilesim.dosya_sor(
-                     nullptr, {Dosya_Istegi::Tur::Ac, "Aç", filtre, "txt", veri.path(), true, {}}),
-                 sab);
-        cevapla<QFileDialog>([&](QFileDialog* f) {
-            QCOMPARE(f->selectedFiles(), QStringList{kullanici.filePath("sablon01.txt")});
-        });
-        etkilesim.dosya_sor(nullptr, {Dosya_Istegi::Tur::Sakla, "Sakla", filtre, "txt",
-                                      kullanici.path(), true, veri.path()});
     }
 
     void yardim_ekranda_kalir() {
@@ -188,23 +168,29 @@ class Diyalog_Testi : public QObject {
         });
         QCOMPARE(etkilesim.dosya_sor(nullptr, ac), sab);
 
-        // The same dialog offers the last chosen name; a typed name without
-        // extension gets ".txt"; cancelling gives nothing.
+        // The same dialog offers the last chosen name, in the user's folder
+        // when it came from the built-in data; a typed name without extension
+        // gets ".txt"; cancelling gives nothing.
+        QTemporaryDir kullanici;
         Dosya_Istegi sakla{Dosya_Istegi::Tur::Sakla,
                            QStringLiteral("Şablon Sakla"),
                            QStringLiteral(" sab*.txt|sab*.txt"),
                            QStringLiteral("txt"),
-                           {},
-                           true};
+                           kullanici.path(),
+                           true,
+                           d.path()};
         cevapla<QFileDialog>([&](QFileDialog* f) {
             QCOMPARE(f->acceptMode(), QFileDialog::AcceptSave);
-            QCOMPARE(f->selectedFiles(), QStringList{sab});
+            QCOMPARE(f->selectedFiles(), QStringList{kullanici.filePath("sab3.txt")});
             QVERIFY(!f->testOption(QFileDialog::DontConfirmOverwrite));
             f->selectFile(d.filePath("sab4"));
             static_cast<QDialog*>(f)->accept();
         });
         QCOMPARE(etkilesim.dosya_sor(nullptr, sakla), d.filePath("sab4.txt"));
-        cevapla<QFileDialog>([](QFileDialog* f) { f->reject(); });
+        cevapla<QFileDialog>([&](QFileDialog* f) {
+            QCOMPARE(f->selectedFiles(), QStringList{d.filePath("sab4.txt")});
+            f->reject();
+        });
         QCOMPARE(etkilesim.dosya_sor(nullptr, ac), QString());
     }
 
