@@ -78,12 +78,14 @@ Olcum ciplak_calisma(const std::string& sablon, const std::string& sozluk_yolu, 
     Izgara izgara;
     Sozluk sozluk;
     int satir = 0, sutun = 0;
-    if (satsutoku(sablon, satir, sutun) != Sablon_Hatasi::Yok || !ebat_gecerli_mi(satir, sutun))
+    Sablon_Icerigi icerik;
+    if (sablon_oku(sablon, icerik) != Sablon_Hatasi::Yok)
+        return {};
+    satsutoku(icerik, satir, sutun);
+    if (!ebat_gecerli_mi(satir, sutun) || sozluk.oku(sozluk_yolu) != Sozluk_Hatasi::Yok)
         return {};
     izgara.ebat_ver(satir, sutun);
-    if (syhkroku(sablon, izgara) != Sablon_Hatasi::Yok ||
-        sozluk.oku(sozluk_yolu) != Sozluk_Hatasi::Yok)
-        return {};
+    syhkroku(icerik, izgara);
     Bulmaca_Cozucu cozucu;
     Mt_Kaynak kaynak(tohum);
     cozucu.analiz_et(

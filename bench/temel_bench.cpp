@@ -82,10 +82,12 @@ void BM_Sablon_Oku_50x50(benchmark::State& state) {
     Izgara okunan;
     for (auto _ : state) {
         int r = 0, c = 0;
-        satsutoku(yol, r, c);
-        okunan.ebat_ver(r, c);
-        if (syhkroku(yol, okunan) != Sablon_Hatasi::Yok)
+        Sablon_Icerigi sablon;
+        if (sablon_oku(yol, sablon) != Sablon_Hatasi::Yok)
             state.SkipWithError("read failed");
+        satsutoku(sablon, r, c);
+        okunan.ebat_ver(r, c);
+        syhkroku(sablon, okunan);
     }
     fs::remove(yol);
 }

@@ -76,10 +76,10 @@ std::string izgara_metni_cozumle(std::string_view metin, Izgara& izgara) {
 }
 
 std::string izgara_metni_oku(const std::filesystem::path& yol, Izgara& izgara) {
-    const auto icerik = dosya_oku(yol);
-    if (!icerik)
-        return "ızgara dosyası açılamadı: " + yol.string();
-    const std::string hata = izgara_metni_cozumle(*icerik, izgara);
+    std::string icerik;
+    if (const auto s = dosya_oku(yol, EN_BUYUK_SABLON, icerik); !s)
+        return "ızgara dosyası açılamadı: " + yol.string() + " (" + s.neden() + ")";
+    const std::string hata = izgara_metni_cozumle(icerik, izgara);
     return hata.empty() ? hata : hata + ": " + yol.string();
 }
 

@@ -18,14 +18,15 @@ std::string sablon_hata_metni(Sablon_Hatasi hata) {
     return {};
 }
 
-std::string sozluk_hata_metni(Sozluk_Hatasi hata, const std::filesystem::path& yol) {
+std::string sozluk_hata_metni(Sozluk_Hatasi hata, const std::filesystem::path& yol,
+                              const Dosya_Sonucu& dosya) {
     // The program's own message for every load failure, then the reason.
     std::string neden;
     switch (hata) {
         case Sozluk_Hatasi::Yok:
             return {};
         case Sozluk_Hatasi::Acilamadi:
-            neden = "açılamadı";
+            neden = dosya ? "açılamadı" : "açılamadı: " + dosya.neden();
             break;
         case Sozluk_Hatasi::Bos_Dosya:
             neden = "boş dosya";
@@ -38,18 +39,20 @@ std::string sozluk_hata_metni(Sozluk_Hatasi hata, const std::filesystem::path& y
 }
 
 std::string sablon_yukle(const std::filesystem::path& yol, Izgara& izgara) {
+    Sablon_Icerigi sablon;
+    Dosya_Sonucu dosya;
+    if (const auto h = sablon_oku(yol, sablon, &dosya); h != Sablon_Hatasi::Yok) {
+        const std::string neden = dosya ? std::string() : " (" + dosya.neden() + ")";
+        return sablon_hata_metni(h) + ": " + yol.string() + neden;
+    }
     int satir = izgara.Satir_Sayisi();
     int sutun = izgara.Sutun_Sayisi();
-    if (const auto h = satsutoku(yol, satir, sutun); h != Sablon_Hatasi::Yok) {
-        return sablon_hata_metni(h) + ": " + yol.string();
-    }
+    satsutoku(sablon, satir, sutun);
     if (!izgara.ebat_ver(satir, sutun)) {
         return "şablonun ebadı " + std::to_string(satir) + " x " + std::to_string(sutun) +
                " 2..50 aralığında değil: " + yol.string();
     }
-    if (const auto h = syhkroku(yol, izgara); h != Sablon_Hatasi::Yok) {
-        return sablon_hata_metni(h) + ": " + yol.string();
-    }
+    syhkroku(sablon, izgara);
     return {};
 }
 

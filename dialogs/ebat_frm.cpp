@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "baslik_genisligi.h"
 #include "ebat_kutusu.h"
+#include "izgara/izgara.h"
 #include "ortak/sayi_okuma.h"
 
 namespace velzora {
@@ -15,6 +17,7 @@ constexpr char BASLIK[] = "Tasarlanacak bulmacanın ebatlarını giriniz.";
 constexpr char SATIR_ETIKETI[] = "Satır sayısı";
 constexpr char SUTUN_ETIKETI[] = "Sütun sayısı";
 constexpr char TAMAM[] = "Tamam";
+constexpr char EBAT_ARALIGI[] = "Satır ve sütun sayısı 2 ile 50 arasında olmalıdır.";
 
 }  // namespace
 
@@ -43,12 +46,19 @@ Ebat_Frm::Ebat_Frm(Ebat baslangic, QWidget* ebeveyn)
     alanlar->addRow(Label2, Text1);
     alanlar->addRow(Label3, Text2);
     auto* yerlesim = new QVBoxLayout(this);
+    // Shown again after a refused size: say what is accepted.
+    if (!ebat_gecerli_mi(baslangic.Satir_Sayisi, baslangic.Sutun_Sayisi)) {
+        auto* uyari = new QLabel(QString::fromUtf8(EBAT_ARALIGI));
+        uyari->setObjectName(QStringLiteral("lblUyari"));
+        uyari->setWordWrap(true);
+        yerlesim->addWidget(uyari);
+    }
     yerlesim->addLayout(alanlar);
     yerlesim->addWidget(Command1, 0, Qt::AlignHCenter);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Ebat_Frm::Command1_Click);
     // The title is long; the dialog must be wide enough to show all of it.
-    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
+    setMinimumWidth(baslik_genisligi(*this, windowTitle()));
 }
 
 void Ebat_Frm::Command1_Click() {

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include <algorithm>
 
@@ -37,6 +39,20 @@ void Oran_Kutusu::stepBy(int adim) {
     const int deger = std::clamp(yuzde(metin()) + adim, EN_AZ, EN_COK);
     metin_yaz(QLocale().toString(deger));
     selectAll();
+}
+
+QSize Oran_Kutusu::sizeHint() const {
+    ensurePolished();
+    // The arrows' top value, or a percentage with one decimal as a stored
+    // ratio may give ("12,5"), whichever is wider, and room for the cursor.
+    const QLocale yerel;
+    const int metin = std::max(fontMetrics().horizontalAdvance(yerel.toString(EN_COK)),
+                               fontMetrics().horizontalAdvance(yerel.toString(EN_COK - 0.5)));
+    QStyleOptionSpinBox secenek;
+    initStyleOption(&secenek);
+    const QSize icerik(metin + fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2,
+                       lineEdit()->sizeHint().height());
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &secenek, icerik, this);
 }
 
 QAbstractSpinBox::StepEnabled Oran_Kutusu::stepEnabled() const {

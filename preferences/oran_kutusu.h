@@ -19,6 +19,9 @@ class Oran_Kutusu : public QAbstractSpinBox {
     QString metin() const;
     void metin_yaz(const QString& metin);
     void stepBy(int adim) override;
+    // Wide enough for the widest value the box shows, at any font size.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
     StepEnabled stepEnabled() const override;

@@ -16,11 +16,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "ayar_deposu.h"
 #include "etkilesim.h"
 #include "oran_kutusu.h"
 #include "ortak/sayi_okuma.h"
-#include "program_durumu.h"
 
 namespace velzora {
 namespace {
@@ -53,29 +51,27 @@ T* adli(T* nesne, const char* ad) {
 
 }  // namespace
 
-Tercihler::Tercihler(Program_Durumu& durum, Ayar_Deposu& ayarlar, Etkilesim& etkilesim,
-                     QString veri_dizini, QWidget* ebeveyn)
+Tercihler::Tercihler(const Tercih_Degerleri& degerler, Etkilesim& etkilesim, QString veri_dizini,
+                     QWidget* ebeveyn)
     : QDialog(ebeveyn),
-      Label1(adli(new QLabel(QString::fromUtf8(VARSAYILAN_SOZLUK)), "Label1")),
-      Label2(adli(new QLabel(QString::fromUtf8(VARSAYILAN_SABLON)), "Label2")),
-      Label3(adli(new QLabel(QString::fromUtf8(SIYAH_KARE_ORANI)), "Label3")),
       Text1(adli(new QLineEdit, "Text1")),
       Text2(adli(new QLineEdit, "Text2")),
       Text3(adli(new Oran_Kutusu, "Text3")),
       Check1(adli(new QCheckBox(QString::fromUtf8(KELIME_TEKRARI)), "Check1")),
       Check2(adli(new QCheckBox(QString::fromUtf8(AKILLI_ARAMA)), "Check2")),
-      Gozat1(adli(new QPushButton(QString::fromUtf8(GOZAT)), "Gozat1")),
-      Gozat2(adli(new QPushButton(QString::fromUtf8(GOZAT)), "Gozat2")),
-      cmdTamam(adli(new QPushButton(QString::fromUtf8(TAMAM)), "cmdTamam")),
-      cmdiptal(adli(new QPushButton(QString::fromUtf8(IPTAL)), "cmdiptal")),
-      durum_(durum),
-      ayarlar_(ayarlar),
       etkilesim_(etkilesim),
       veri_dizini_(std::move(veri_dizini)) {
     setObjectName(QStringLiteral("Tercihler"));
     setWindowTitle(QString::fromUtf8(BASLIK));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
+    auto* Label1 = adli(new QLabel(QString::fromUtf8(VARSAYILAN_SOZLUK)), "Label1");
+    auto* Label2 = adli(new QLabel(QString::fromUtf8(VARSAYILAN_SABLON)), "Label2");
+    auto* Label3 = adli(new QLabel(QString::fromUtf8(SIYAH_KARE_ORANI)), "Label3");
+    auto* Gozat1 = adli(new QPushButton(QString::fromUtf8(GOZAT)), "Gozat1");
+    auto* Gozat2 = adli(new QPushButton(QString::fromUtf8(GOZAT)), "Gozat2");
+    auto* cmdTamam = adli(new QPushButton(QString::fromUtf8(TAMAM)), "cmdTamam");
+    auto* cmdiptal = adli(new QPushButton(QString::fromUtf8(IPTAL)), "cmdiptal");
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
     Label3->setBuddy(Text3);
@@ -101,14 +97,16 @@ Tercihler::Tercihler(Program_Durumu& durum, Ayar_Deposu& ayarlar, Etkilesim& etk
     yerlesim->addLayout(dugmeler);
     cmdTamam->setDefault(true);
 
-    connect(Gozat1, &QPushButton::clicked, this, &Tercihler::Gozat1_Click);
-    connect(Gozat2, &QPushButton::clicked, this, &Tercihler::Gozat2_Click);
+    connect(Gozat1, &QPushButton::clicked, this,
+            [this] { gozat(Text1, SOZLUK_AC, SOZLUK_FILTRESI); });
+    connect(Gozat2, &QPushButton::clicked, this,
+            [this] { gozat(Text2, SABLON_AC, SABLON_FILTRESI); });
     connect(cmdTamam, &QPushButton::clicked, this, &Tercihler::cmdTamam_Click);
     connect(cmdiptal, &QPushButton::clicked, this, &QDialog::close);
-    Form_Load();
+    Form_Load(degerler);
 }
 
-void Tercihler::Form_Load() {
+void Tercihler::Form_Load(const Tercih_Degerleri& degerler) {
     adjustSize();
     const QScreen* ekran =
         parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -116,13 +114,13 @@ void Tercihler::Form_Load() {
         const QRect alan = ekran->geometry();
         move(alan.x() + (alan.width() - width()) / 2, alan.y() + (alan.height() - height()) / 2);
     }
-    Text1->setText(durum_.Sozluk_Yolu);
-    Text2->setText(durum_.Sablon_Yolu);
+    Text1->setText(degerler.Sozluk_Yolu);
+    Text2->setText(degerler.Sablon_Yolu);
     // Multiplied in single precision: 0.17 shows as 17.
-    const float yuzde = durum_.Siyah_Orani * 100.0f;
+    const float yuzde = degerler.Siyah_Orani * 100.0f;
     Text3->metin_yaz(QLocale().toString(static_cast<double>(yuzde), 'g', TEK_DUYARLIK_BASAMAGI));
-    Check1->setChecked(durum_.Tekrar_Izni);
-    Check2->setChecked(durum_.Akilli_Arama);
+    Check1->setChecked(degerler.Tekrar_Izni);
+    Check2->setChecked(degerler.Akilli_Arama);
 }
 
 void Tercihler::gozat(QLineEdit* kutu, const char* baslik, const char* filtre) {
@@ -142,36 +140,17 @@ void Tercihler::gozat(QLineEdit* kutu, const char* baslik, const char* filtre) {
         kutu->setText(secilen);
 }
 
-void Tercihler::Gozat1_Click() {
-    gozat(Text1, SOZLUK_AC, SOZLUK_FILTRESI);
-}
-
-void Tercihler::Gozat2_Click() {
-    gozat(Text2, SABLON_AC, SABLON_FILTRESI);
-}
-
 void Tercihler::cmdTamam_Click() {
-    const QString saklanan = ayarlar_.oku(ayar::SOZ, ayarlar_.varsayilan_sozluk());
-    durum_.Sozluk_Degisti = false;
-    durum_.Sozluk_Yolu = Text1->text();
-    if (durum_.Sozluk_Yolu != saklanan)
-        durum_.Sozluk_Degisti = true;
-    durum_.Sablon_Yolu = Text2->text();
+    Tercih_Degerleri d;
+    d.Sozluk_Yolu = Text1->text();
+    d.Sablon_Yolu = Text2->text();
     // Kept in single precision; a number beyond its range is held at its ends.
     const double okunan = bastaki_sayi(Text3->metin().toStdString()) / 100.0;
-    float oran = static_cast<float>(std::clamp(okunan, double{std::numeric_limits<float>::lowest()},
-                                               double{std::numeric_limits<float>::max()}));
-    if (oran > EN_COK_ORAN)
-        oran = EN_COK_ORAN;
-    durum_.Siyah_Orani = oran;
-    durum_.Tekrar_Izni = Check1->isChecked();
-    durum_.Akilli_Arama = Check2->isChecked();
-
-    ayarlar_.yaz(ayar::SOZ, durum_.Sozluk_Yolu);
-    ayarlar_.yaz(ayar::SAB, durum_.Sablon_Yolu);
-    ayarlar_.sayi_yaz(ayar::SKO, durum_.Siyah_Orani);
-    ayarlar_.mantik_yaz(ayar::TEK, durum_.Tekrar_Izni);
-    ayarlar_.mantik_yaz(ayar::AKL, durum_.Akilli_Arama);
+    d.Siyah_Orani = static_cast<float>(
+        std::clamp(okunan, double{std::numeric_limits<float>::lowest()}, double{EN_COK_ORAN}));
+    d.Tekrar_Izni = Check1->isChecked();
+    d.Akilli_Arama = Check2->isChecked();
+    emit onaylandi(d);
     close();
 }
 

@@ -6,9 +6,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
-#include "dosya_yolu.h"
 #include "izgara/rastgele_yerlestir.h"
 #include "izgara/sablon_dosyasi.h"
 #include "ortak/cp1254.h"
@@ -30,6 +30,10 @@ constexpr char MENU_BASLA[] = "&Başla";
 constexpr char MENU_YARDIM[] = "&Yardım";
 constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
 constexpr char MENU_HAKKINDA[] = "&Hakkında";
+
+// How far the grid shrinks to fit before it scrolls, and grows in a maximised window.
+constexpr double EN_KUCUK_OLCEK = 0.5;
+constexpr double EN_BUYUK_OLCEK = 3.0;
 
 constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
 constexpr char KILITLI[] = "Çözüm sürerken bulmaca değiştirilemez.";
@@ -116,7 +120,27 @@ void Bul_Form::menuyu_kur() {
 
 QSize Bul_Form::sizeHint() const {
     const int cerceve = 2 * kaydirma_->frameWidth();
-    return grid_->size() + QSize(cerceve, cerceve);
+    return grid_->dogal_boyut() + QSize(cerceve, cerceve);
+}
+
+void Bul_Form::sigdir() {
+    const QSize dogal = grid_->dogal_boyut();
+    const QSize oda = kaydirma_->maximumViewportSize();
+    if (dogal.isEmpty() || oda.isEmpty())
+        return;
+    const bool buyuk = parentWidget() != nullptr && parentWidget()->isMaximized();
+    // A pixel short of the room, as the scaled sizes are rounded; never
+    // below 1 where the grid fits as it is.
+    double olcek = std::min(double(oda.width() - 1) / dogal.width(),
+                            double(oda.height() - 1) / dogal.height());
+    if (dogal.width() <= oda.width() && dogal.height() <= oda.height())
+        olcek = std::max(olcek, 1.0);
+    grid_->olcek_ver(std::clamp(olcek, EN_KUCUK_OLCEK, buyuk ? EN_BUYUK_OLCEK : 1.0));
+}
+
+void Bul_Form::resizeEvent(QResizeEvent* olay) {
+    QWidget::resizeEvent(olay);
+    sigdir();
 }
 
 void Bul_Form::closeEvent(QCloseEvent* olay) {
@@ -124,35 +148,29 @@ void Bul_Form::closeEvent(QCloseEvent* olay) {
     olay->ignore();
 }
 
-Cizim_Sonucu Bul_Form::sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi,
+Cizim_Sonucu Bul_Form::sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayisi,
                                   int& Sutun_Sayisi) {
-    const bool onceki = Cizim_Tamam_;
     Cizim_Tamam_ = false;
-    const bool dosyadan = !Sablon_Yolu.isEmpty();
-    const auto yol = dosya_yolu(Sablon_Yolu);
-    if (dosyadan && satsutoku(yol, Satir_Sayisi, Sutun_Sayisi) != Sablon_Hatasi::Yok) {
-        Cizim_Tamam_ = onceki;
-        return Cizim_Sonucu::Okunamadi;
-    }
+    if (sablon != nullptr)
+        satsutoku(*sablon, Satir_Sayisi, Sutun_Sayisi);
     if (!ebat_gecerli_mi(Satir_Sayisi, Sutun_Sayisi))
         return Cizim_Sonucu::Ebat_Gecersiz;
 
-    Sablon_Hatasi hata = Sablon_Hatasi::Yok;
     {
         Izgara::Toplu_Degisiklik toplu(izgara_);
         izgara_.ebat_ver(Satir_Sayisi, Sutun_Sayisi);
-        if (dosyadan)
-            hata = syhkroku(yol, izgara_);
+        if (sablon != nullptr)
+            syhkroku(*sablon, izgara_);
         else
             izgara_.sabbosalt();
     }
 
     // The typing target is left where reading the grid ended.
     const Hucre_Konumu son =
-        dosyadan ? son_okunan_hucre(izgara_) : Hucre_Konumu{Satir_Sayisi, Sutun_Sayisi};
+        sablon != nullptr ? son_okunan_hucre(izgara_) : Hucre_Konumu{Satir_Sayisi, Sutun_Sayisi};
     grid_->hucreye_git(son);
     Cizim_Tamam_ = true;
-    return hata == Sablon_Hatasi::Yok ? Cizim_Sonucu::Tamam : Cizim_Sonucu::Okunamadi;
+    return Cizim_Sonucu::Tamam;
 }
 
 void Bul_Form::rast_yerlestir(float Siyah_Orani) {

@@ -16,10 +16,11 @@ class QScrollArea;
 
 namespace velzora {
 
+struct Sablon_Icerigi;
+
 enum class Cizim_Sonucu {
     Tamam,
-    Ebat_Gecersiz,  // the size is outside 2..50: the caller asks for a new one
-    Okunamadi       // the template file could not be read
+    Ebat_Gecersiz  // the size is outside 2..50: the caller asks for a new one
 };
 
 class Bul_Form : public QWidget {
@@ -32,10 +33,10 @@ class Bul_Form : public QWidget {
     // The menu bar, built here; the main window shows it.
     QMenuBar* menu_cubugu() const { return menu_cubugu_; }
 
-    // Lays the grid out: reads the size from the template (when the path is
-    // not empty) into Satir_Sayisi and Sutun_Sayisi, then the black squares.
-    // A size outside 2..50 leaves the grid as it was.
-    Cizim_Sonucu sablon_ciz(const QString& Sablon_Yolu, int& Satir_Sayisi, int& Sutun_Sayisi);
+    // Lays the grid out: takes the size from the template already read (none
+    // for a blank grid) into Satir_Sayisi and Sutun_Sayisi, then its black
+    // squares. A size outside 2..50 leaves the grid as it was.
+    Cizim_Sonucu sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayisi, int& Sutun_Sayisi);
     // Clears the grid and scatters black squares, seeded from the time of day.
     void rast_yerlestir(float Siyah_Orani);
 
@@ -49,7 +50,11 @@ class Bul_Form : public QWidget {
     int Secili_Satir() const { return Secili_Satir_; }
     int Secili_Sutun() const { return Secili_Sutun_; }
 
+    // The grid's size at scale 1, and the frame around it.
     QSize sizeHint() const override;
+    // Scales the grid to the window's room: down to half size before it
+    // scrolls, and up to fill the room only while the window is maximised.
+    void sigdir();
 
   signals:
     void Yeni_Sablon_istendi();
@@ -66,6 +71,7 @@ class Bul_Form : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* olay) override;
+    void resizeEvent(QResizeEvent* olay) override;
 
   private:
     void menuyu_kur();

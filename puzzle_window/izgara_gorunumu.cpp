@@ -39,13 +39,13 @@ void Izgara_Gorunumu::olculeri_hesapla() {
     }
     dpi_x_ = dpi_x;
     dpi_y_ = dpi_y;
-    baslik_genislik_ = twip_piksel(BASLIK_TWIP, dpi_x_);
-    baslik_yukseklik_ = twip_piksel(BASLIK_TWIP, dpi_y_);
-    hucre_genislik_ = twip_piksel(HUCRE_TWIP, dpi_x_);
-    hucre_yukseklik_ = twip_piksel(HUCRE_TWIP, dpi_y_);
+    baslik_genislik_ = twip_piksel(BASLIK_TWIP * olcek_, dpi_x_);
+    baslik_yukseklik_ = twip_piksel(BASLIK_TWIP * olcek_, dpi_y_);
+    hucre_genislik_ = twip_piksel(HUCRE_TWIP * olcek_, dpi_x_);
+    hucre_yukseklik_ = twip_piksel(HUCRE_TWIP * olcek_, dpi_y_);
     // The control is two cells wider and higher than the grid has cells.
-    setFixedSize(twip_piksel((izgara_.Sutun_Sayisi() + 2) * HUCRE_TWIP, dpi_x_),
-                 twip_piksel((izgara_.Satir_Sayisi() + 2) * HUCRE_TWIP, dpi_y_));
+    setFixedSize(twip_piksel((izgara_.Sutun_Sayisi() + 2) * HUCRE_TWIP * olcek_, dpi_x_),
+                 twip_piksel((izgara_.Satir_Sayisi() + 2) * HUCRE_TWIP * olcek_, dpi_y_));
 
     auto sinirla = [this](Hucre_Konumu& h) {
         h.satir = std::min(h.satir, izgara_.Satir_Sayisi());
@@ -53,6 +53,25 @@ void Izgara_Gorunumu::olculeri_hesapla() {
     };
     sinirla(gecerli_);
     sinirla(secim_sonu_);
+}
+
+QSize Izgara_Gorunumu::dogal_boyut() const {
+    return {twip_piksel((izgara_.Sutun_Sayisi() + 2) * HUCRE_TWIP, dpi_x_),
+            twip_piksel((izgara_.Satir_Sayisi() + 2) * HUCRE_TWIP, dpi_y_)};
+}
+
+void Izgara_Gorunumu::olcek_ver(double olcek) {
+    if (olcek == olcek_)
+        return;
+    olcek_ = olcek;
+    const QFont yazi = izgara_yazi_tipi();
+    yazi_.setPointSizeF(yazi.pointSizeF() * olcek_);
+    kalin_yazi_.setPointSizeF(yazi.pointSizeF() * olcek_);
+    setFont(yazi_);
+    harf_onbellegi_.fill(std::nullopt);
+    sayi_onbellegi_.fill(std::nullopt);
+    olculeri_hesapla();
+    update();
 }
 
 void Izgara_Gorunumu::showEvent(QShowEvent* olay) {

@@ -66,6 +66,13 @@ class Izgara_Gorunumu : public QWidget {
     // The whole grid as drawn, header included, without the current-cell mark.
     QImage resim() const;
 
+    // Twips and the letters' size are drawn at this scale, so that the
+    // puzzle window can fit the grid to its room; 1 draws them as they are.
+    void olcek_ver(double olcek);
+    double olcek() const { return olcek_; }
+    // The view's size at scale 1.
+    QSize dogal_boyut() const;
+
     QSize sizeHint() const override { return size(); }
 
   signals:
@@ -94,6 +101,7 @@ class Izgara_Gorunumu : public QWidget {
 
     double dpi_x_ = 96;
     double dpi_y_ = 96;
+    double olcek_ = 1;
     int baslik_genislik_ = 0;
     int baslik_yukseklik_ = 0;
     int hucre_genislik_ = 0;

@@ -12,8 +12,10 @@
 #include "bul_form.h"
 #include "hakk_form.h"
 #include "pano_kopyasi.h"
+#include "pencere_uydurma.h"
 #include "simgeler.h"
 #include "surum.h"
+#include "tercih_kaydi.h"
 #include "tercihler.h"
 #include "yardim_penceresi.h"
 
@@ -60,6 +62,7 @@ Bul_Form& Ana_Form::bul_formu_hazirla() {
     alt_pencere_ =
         mdi_->addSubWindow(bul_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     setMenuBar(bul_->menu_cubugu());
+    new Pencere_Uydurma(*mdi_, *alt_pencere_);
 
     connect(bul_, &Bul_Form::Yeni_Sablon_istendi, this, &Ana_Form::Yeni_Sablon);
     connect(bul_, &Bul_Form::Sablon_Ac_istendi, this, &Ana_Form::Sablon_Ac);
@@ -86,11 +89,7 @@ void Ana_Form::bul_formu_goster() {
         alt_pencere_->showNormal();
     else
         alt_pencere_->show();
-    if (!alt_pencere_->isMaximized()) {
-        // As large as the grid needs, as far as the frame has room.
-        alt_pencere_->adjustSize();
-        alt_pencere_->resize(alt_pencere_->size().boundedTo(mdi_->viewport()->size()));
-    }
+    alt_pencereyi_uydur(*mdi_, *alt_pencere_);
     mdi_->setActiveSubWindow(alt_pencere_);
     bul.setFocus();
 }
@@ -159,8 +158,11 @@ void Ana_Form::Belgeye_Aktar() {
 }
 
 void Ana_Form::Tercihleri_Goster() {
-    if (tercihler_ == nullptr)
-        tercihler_ = new Tercihler(durum_, ayarlar_, etkilesim_, dizinler_.veri, this);
+    if (tercihler_ == nullptr) {
+        tercihler_ = new Tercihler(tercih_degerleri(durum_), etkilesim_, dizinler_.veri, this);
+        connect(tercihler_, &Tercihler::onaylandi, this,
+                [this](const Tercih_Degerleri& d) { tercihleri_sakla(d, durum_, ayarlar_); });
+    }
     tercihler_->show();
     tercihler_->raise();
     tercihler_->activateWindow();
@@ -190,7 +192,16 @@ void Ana_Form::Hakkinda_Goster() {
 }
 
 Sozluk_Sonucu Ana_Form::sozluk_oku() {
-    return velzora::sozluk_oku(durum_.Sozluk, durum_.Sozluk_Yolu, etkilesim_, this, dizinler_.veri);
+    const Sozluk_Sonucu sonuc =
+        velzora::sozluk_oku(durum_.Sozluk, durum_.Sozluk_Yolu, etkilesim_, this, dizinler_.veri);
+    // Lines the file lost are told once per dictionary, not at every reload.
+    const QString not_ = atlanan_satir_notu(durum_.Sozluk.rapor());
+    if (sonuc == Sozluk_Sonucu::Yuklendi && !not_.isEmpty() &&
+        durum_.Sozluk_Yolu != atlanan_bildirilen_) {
+        atlanan_bildirilen_ = durum_.Sozluk_Yolu;
+        statusBar()->showMessage(not_, DURUM_SURESI_MS);
+    }
+    return sonuc;
 }
 
 void Ana_Form::closeEvent(QCloseEvent* olay) {

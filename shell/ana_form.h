@@ -88,7 +88,7 @@ class Ana_Form : public QMainWindow {
     Bul_Form& bul_formu_hazirla();
     void bul_formu_goster();
     Baslangic_Sonucu baslangic_hatasi();
-    bool yerlesimi_oku();
+    void yerlesimi_oku();
     // True, with a word on the status bar, while a solve run forbids
     // commands that change the grid or the template.
     bool komut_reddedildi();
@@ -106,6 +106,8 @@ class Ana_Form : public QMainWindow {
     QPointer<Hakk_Form> hakkinda_;
     QPointer<Tercihler> tercihler_;
     QPointer<Yardim_Penceresi> yardim_;
+    // The dictionary whose passed-over lines the status bar has told.
+    QString atlanan_bildirilen_;
 };
 
 }  // namespace velzora

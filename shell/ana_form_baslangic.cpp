@@ -1,6 +1,10 @@
 // Start-up and shut-down of the main window, and its placement in twips.
+#include <optional>
+
 #include "ana_form.h"
 #include "bul_form.h"
+#include "dosya_yolu.h"
+#include "izgara/sablon_dosyasi.h"
 #include "twip.h"
 
 namespace velzora {
@@ -13,38 +17,26 @@ constexpr float EN_COK_ORAN = 0.30f;
 
 }  // namespace
 
-bool Ana_Form::yerlesimi_oku() {
-    const auto sol = ayarlar_.sayi_oku(ayar::MainLeft, ayar::VARSAYILAN_SOL);
-    const auto ust = ayarlar_.sayi_oku(ayar::MainTop, ayar::VARSAYILAN_UST);
-    const auto genislik = ayarlar_.sayi_oku(ayar::MainWidth, ayar::VARSAYILAN_GENISLIK);
-    const auto yukseklik = ayarlar_.sayi_oku(ayar::MainHeight, ayar::VARSAYILAN_YUKSEKLIK);
-    if (!sol || !ust || !genislik || !yukseklik)
-        return false;
-    move(twip_piksel(*sol, logicalDpiX()), twip_piksel(*ust, logicalDpiY()));
-    resize(twip_piksel(*genislik, logicalDpiX()), twip_piksel(*yukseklik, logicalDpiY()));
-    return true;
+// A stored value that cannot be read stands in by its own default.
+void Ana_Form::yerlesimi_oku() {
+    const float sol = ayarlar_.sayi_oku(ayar::MainLeft, ayar::VARSAYILAN_SOL);
+    const float ust = ayarlar_.sayi_oku(ayar::MainTop, ayar::VARSAYILAN_UST);
+    const float genislik = ayarlar_.sayi_oku(ayar::MainWidth, ayar::VARSAYILAN_GENISLIK);
+    const float yukseklik = ayarlar_.sayi_oku(ayar::MainHeight, ayar::VARSAYILAN_YUKSEKLIK);
+    move(twip_piksel(sol, logicalDpiX()), twip_piksel(ust, logicalDpiY()));
+    resize(twip_piksel(genislik, logicalDpiX()), twip_piksel(yukseklik, logicalDpiY()));
 }
 
 Baslangic_Sonucu Ana_Form::MDIForm_Load() {
     setWindowTitle(ana_baslik());
-    if (!yerlesimi_oku())
-        return baslangic_hatasi();
+    yerlesimi_oku();
     durum_.Hazir = true;
 
     durum_.Sozluk_Yolu = ayarlar_.oku(ayar::SOZ, ayarlar_.varsayilan_sozluk());
     durum_.Sablon_Yolu = ayarlar_.oku(ayar::SAB, ayarlar_.varsayilan_sablon());
-    const auto oran = ayarlar_.sayi_oku(ayar::SKO, ayar::VARSAYILAN_ORAN);
-    if (!oran)
-        return baslangic_hatasi();
-    durum_.Siyah_Orani = *oran;
-    const auto tekrar = ayarlar_.mantik_oku(ayar::TEK, ayar::VARSAYILAN_TEKRAR);
-    if (!tekrar)
-        return baslangic_hatasi();
-    durum_.Tekrar_Izni = *tekrar;
-    // A key that older settings stores lack: a value it cannot read falls back
-    // to the exact search rather than failing the start-up.
-    durum_.Akilli_Arama =
-        ayarlar_.mantik_oku(ayar::AKL, ayar::VARSAYILAN_AKILLI).value_or(ayar::VARSAYILAN_AKILLI);
+    durum_.Siyah_Orani = ayarlar_.sayi_oku(ayar::SKO, ayar::VARSAYILAN_ORAN);
+    durum_.Tekrar_Izni = ayarlar_.mantik_oku(ayar::TEK, ayar::VARSAYILAN_TEKRAR);
+    durum_.Akilli_Arama = ayarlar_.mantik_oku(ayar::AKL, ayar::VARSAYILAN_AKILLI);
 
     durum_.Satir_Sayisi = 9;
     durum_.Sutun_Sayisi = 9;
@@ -54,23 +46,24 @@ Baslangic_Sonucu Ana_Form::MDIForm_Load() {
 
     Bul_Form& bul = bul_formu_hazirla();
     bul_formu_goster();
-    switch (bul.sablon_ciz(durum_.Sablon_Yolu, durum_.Satir_Sayisi, durum_.Sutun_Sayisi)) {
-        case Cizim_Sonucu::Okunamadi:
+    std::optional<Sablon_Icerigi> sablon;
+    if (!durum_.Sablon_Yolu.isEmpty()) {
+        sablon.emplace();
+        if (sablon_oku(dosya_yolu(durum_.Sablon_Yolu), *sablon) != Sablon_Hatasi::Yok)
             return baslangic_hatasi();
-        case Cizim_Sonucu::Ebat_Gecersiz:
-            Yeni_Sablon();
-            break;
-        case Cizim_Sonucu::Tamam:
-            bul_formu_goster();
-            break;
+    }
+    if (bul.sablon_ciz(sablon ? &*sablon : nullptr, durum_.Satir_Sayisi, durum_.Sutun_Sayisi) ==
+        Cizim_Sonucu::Ebat_Gecersiz) {
+        Yeni_Sablon();
+    } else {
+        bul_formu_goster();
     }
     return sozluk_oku() == Sozluk_Sonucu::Yuklendi ? Baslangic_Sonucu::Devam
                                                    : Baslangic_Sonucu::Cikis;
 }
 
-// A stored value that cannot be converted, or a default template that cannot
-// be read, ends start-up here with a new blank template. The dictionary is
-// then loaded by the first solve run.
+// A default template that cannot be read ends start-up here with a new blank
+// template. The dictionary is then loaded by the first solve run.
 Baslangic_Sonucu Ana_Form::baslangic_hatasi() {
     if (!isVisible())
         show();
@@ -83,17 +76,18 @@ Baslangic_Sonucu Ana_Form::baslangic_hatasi() {
 
 void Ana_Form::MDIForm_Unload() {
     if (!isMinimized()) {
-        ayarlar_.sayi_yaz(ayar::MainLeft, static_cast<float>(piksel_twip(x(), logicalDpiX())));
-        ayarlar_.sayi_yaz(ayar::MainTop, static_cast<float>(piksel_twip(y(), logicalDpiY())));
-        ayarlar_.sayi_yaz(ayar::MainWidth, static_cast<float>(piksel_twip(width(), logicalDpiX())));
-        ayarlar_.sayi_yaz(ayar::MainHeight,
-                          static_cast<float>(piksel_twip(height(), logicalDpiY())));
+        ayarlar_.sayi_sakla(ayar::MainLeft, static_cast<float>(piksel_twip(x(), logicalDpiX())));
+        ayarlar_.sayi_sakla(ayar::MainTop, static_cast<float>(piksel_twip(y(), logicalDpiY())));
+        ayarlar_.sayi_sakla(ayar::MainWidth,
+                            static_cast<float>(piksel_twip(width(), logicalDpiX())));
+        ayarlar_.sayi_sakla(ayar::MainHeight,
+                            static_cast<float>(piksel_twip(height(), logicalDpiY())));
     }
     ayarlar_.yaz(ayar::SOZ, durum_.Sozluk_Yolu);
     ayarlar_.yaz(ayar::SAB, durum_.Sablon_Yolu);
-    ayarlar_.sayi_yaz(ayar::SKO, durum_.Siyah_Orani);
-    ayarlar_.mantik_yaz(ayar::TEK, durum_.Tekrar_Izni);
-    ayarlar_.mantik_yaz(ayar::AKL, durum_.Akilli_Arama);
+    ayarlar_.sayi_sakla(ayar::SKO, durum_.Siyah_Orani);
+    ayarlar_.mantik_sakla(ayar::TEK, durum_.Tekrar_Izni);
+    ayarlar_.mantik_sakla(ayar::AKL, durum_.Akilli_Arama);
 }
 
 }  // namespace velzora

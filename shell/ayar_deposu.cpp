@@ -76,18 +76,36 @@ QString Ayar_Deposu::oku(const char* anahtar, const QString& varsayilan) const {
     return deger.toString();
 }
 
-std::optional<float> Ayar_Deposu::sayi_oku(const char* anahtar, float varsayilan) const {
-    return tek_duyarlikli(oku(anahtar, sayi_metni(varsayilan)));
+float Ayar_Deposu::sayi_oku(const char* anahtar, float varsayilan) {
+    const auto deger = tek_duyarlikli(oku(anahtar, sayi_metni(varsayilan)));
+    if (!deger)
+        okunamayan_.emplace(anahtar);
+    return deger.value_or(varsayilan);
 }
 
-std::optional<bool> Ayar_Deposu::mantik_oku(const char* anahtar, bool varsayilan) const {
-    return mantiksal(oku(anahtar, mantik_metni(varsayilan)));
+bool Ayar_Deposu::mantik_oku(const char* anahtar, bool varsayilan) {
+    const auto deger = mantiksal(oku(anahtar, mantik_metni(varsayilan)));
+    if (!deger)
+        okunamayan_.emplace(anahtar);
+    return deger.value_or(varsayilan);
 }
 
 void Ayar_Deposu::yaz(const char* anahtar, const QString& deger) {
     Bolum bolum;
     bolum->setValue(QString::fromLatin1(anahtar), deger);
     bolum->sync();
+    if (const auto k = okunamayan_.find(std::string_view(anahtar)); k != okunamayan_.end())
+        okunamayan_.erase(k);
+}
+
+void Ayar_Deposu::sayi_sakla(const char* anahtar, float deger) {
+    if (!okunamadi(anahtar))
+        sayi_yaz(anahtar, deger);
+}
+
+void Ayar_Deposu::mantik_sakla(const char* anahtar, bool deger) {
+    if (!okunamadi(anahtar))
+        mantik_yaz(anahtar, deger);
 }
 
 }  // namespace velzora

@@ -1,13 +1,16 @@
 // The settings store: application "Velzora", section "Settings", the eight
 // keys of the placement and the four options, and the restart-search choice.
 // Every value is kept as text; numbers and flags are converted the same way
-// in both directions. A stored value that cannot be converted reads as
-// nullopt, so that start-up can fall back.
+// in both directions. A stored number or flag that cannot be converted reads
+// as its own default, and the store remembers the key, so that shut-down
+// does not write the stand-in over what the user has there.
 #pragma once
 
 #include <QString>
 
 #include <optional>
+#include <set>
+#include <string>
 
 namespace velzora {
 
@@ -50,16 +53,24 @@ class Ayar_Deposu {
     QString varsayilan_sablon() const { return varsayilan_sablon_; }
 
     QString oku(const char* anahtar, const QString& varsayilan) const;
-    std::optional<float> sayi_oku(const char* anahtar, float varsayilan) const;
-    std::optional<bool> mantik_oku(const char* anahtar, bool varsayilan) const;
+    float sayi_oku(const char* anahtar, float varsayilan);
+    bool mantik_oku(const char* anahtar, bool varsayilan);
 
+    // A write makes the key's value readable again.
     void yaz(const char* anahtar, const QString& deger);
     void sayi_yaz(const char* anahtar, float deger) { yaz(anahtar, sayi_metni(deger)); }
     void mantik_yaz(const char* anahtar, bool deger) { yaz(anahtar, mantik_metni(deger)); }
 
+    // Shut-down's writes: a key whose stored value could not be read, and was
+    // not written since, keeps it.
+    void sayi_sakla(const char* anahtar, float deger);
+    void mantik_sakla(const char* anahtar, bool deger);
+    bool okunamadi(const char* anahtar) const { return okunamayan_.contains(anahtar); }
+
   private:
     QString varsayilan_sozluk_;
     QString varsayilan_sablon_;
+    std::set<std::string, std::less<>> okunamayan_;
 };
 
 }  // namespace velzora

@@ -1,11 +1,38 @@
 #include "qt_etkilesim.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
+#include "baslik_genisligi.h"
 #include "uygulama.h"
 
 namespace velzora {
+namespace {
+
+bool korunan_mi(const QString& klasor, const Dosya_Istegi& istek) {
+    if (istek.tur != Dosya_Istegi::Tur::Sakla || istek.korunan_klasor.isEmpty())
+        return false;
+    const QString korunan = QFileInfo(istek.korunan_klasor).canonicalFilePath();
+    const QString bu = QFileInfo(klasor).canonicalFilePath();
+    return !korunan.isEmpty() && (bu == korunan || bu.startsWith(korunan + QLatin1Char('/')));
+}
+
+// A message box sizes itself to its text; a short text would leave no room
+// for the caption. Its layout takes a spacer of the caption's width.
+void baslik_payi(QMessageBox& kutu) {
+    auto* yerlesim = qobject_cast<QGridLayout*>(kutu.layout());
+    if (yerlesim == nullptr)
+        return;
+    yerlesim->addItem(new QSpacerItem(baslik_genisligi(kutu, kutu.windowTitle()), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      yerlesim->rowCount(), 0, 1, yerlesim->columnCount());
+}
+
+}  // namespace
 
 QString qt_filtresi(const QString& filtre) {
     const QStringList parcalar = filtre.split(QLatin1Char('|'));
@@ -26,6 +53,7 @@ QString qt_filtresi(const QString& filtre) {
 void Qt_Etkilesim::mesaj(QWidget* sahip, const QString& metin) {
     QMessageBox kutu(QMessageBox::NoIcon, QString::fromUtf8(UYGULAMA_ADI), metin, QMessageBox::Ok,
                      sahip);
+    baslik_payi(kutu);
     kutu.exec();
 }
 
@@ -33,6 +61,7 @@ bool Qt_Etkilesim::soru(QWidget* sahip, const QString& baslik, const QString& me
     QMessageBox kutu(QMessageBox::Question, baslik, metin, QMessageBox::Yes | QMessageBox::No,
                      sahip);
     kutu.setDefaultButton(QMessageBox::No);
+    baslik_payi(kutu);
     return kutu.exec() == QMessageBox::Yes;
 }
 
@@ -52,8 +81,15 @@ QString Qt_Etkilesim::dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) {
     }
     if (!istek.baslangic_klasoru.isEmpty())
         dlgCommonDialog.setDirectory(istek.baslangic_klasoru);
-    if (!son_dosya_.isEmpty())
-        dlgCommonDialog.selectFile(son_dosya_);
+    if (!son_dosya_.isEmpty()) {
+        // The name last chosen, in the folder last used, unless saving there
+        // would replace a built-in file.
+        const QFileInfo son(son_dosya_);
+        if (korunan_mi(son.absolutePath(), istek))
+            dlgCommonDialog.selectFile(son.fileName());
+        else
+            dlgCommonDialog.selectFile(son_dosya_);
+    }
 
     if (dlgCommonDialog.exec() != QDialog::Accepted)
         return {};

@@ -13,10 +13,27 @@ constexpr char CIKILSIN_MI[] =
     "Sözlük yüklenemedi. Sözlük olmadan bulmaca çözülemez.\n"
     "Programdan çıkmak istiyor musunuz?";
 
+constexpr char ATLANAN_SATIRLAR[] =
+    "Sözlükte %1 satır atlandı (%2): %3 satırın ilk 20 karakterinde iki nokta yok, "
+    "%4 satırda Windows-1254'te karşılığı olmayan karakter var.";
+constexpr char WINDOWS_1254[] = "Windows-1254";
+constexpr char UTF8[] = "UTF-8";
+
 // Cancelled choosers in a row before leaving is offered.
 constexpr int VAZGECME_SINIRI = 2;
 
 }  // namespace
+
+QString atlanan_satir_notu(const Okuma_Raporu& rapor) {
+    if (rapor.atlanan() == 0)
+        return {};
+    return QString::fromUtf8(ATLANAN_SATIRLAR)
+        .arg(rapor.atlanan())
+        .arg(QString::fromLatin1(rapor.kodlama == Sozluk_Kodlamasi::Windows_1254 ? WINDOWS_1254
+                                                                                 : UTF8))
+        .arg(rapor.ayiracsiz_satir)
+        .arg(rapor.donusmeyen_satir);
+}
 
 bool sozluk_sec(QString& Sozluk_Yolu, Etkilesim& etkilesim, QWidget* sahip,
                 const QString& baslangic_klasoru) {

@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velzora {
 namespace {
@@ -58,6 +61,35 @@ Yardim_Penceresi::Yardim_Penceresi(const QString& yardim_klasoru, QWidget* ebeve
     yerlesim->addWidget(araclar);
     yerlesim->addWidget(tarayici_);
     resize(640, 520);
+}
+
+void Yardim_Penceresi::showEvent(QShowEvent* olay) {
+    QWidget::showEvent(olay);
+    if (!yerlestirildi_ && parentWidget() != nullptr) {
+        QRect alan = geometry();
+        alan.moveCenter(parentWidget()->frameGeometry().center());
+        setGeometry(alan);
+    }
+    yerlestirildi_ = true;
+    const QScreen* ekran = screen();
+    if (ekran == nullptr)
+        return;
+    // The frame (title bar included) must fit: shrink to the screen, then
+    // move inside it.
+    const QRect ekran_alani = ekran->availableGeometry();
+    const QMargins cerceve(geometry().left() - frameGeometry().left(),
+                           geometry().top() - frameGeometry().top(),
+                           frameGeometry().right() - geometry().right(),
+                           frameGeometry().bottom() - geometry().bottom());
+    const QRect icerik_alani = ekran_alani.marginsRemoved(cerceve);
+    QRect alan = geometry();
+    alan.setSize(alan.size().boundedTo(icerik_alani.size()));
+    alan.moveLeft(
+        std::clamp(alan.left(), icerik_alani.left(), icerik_alani.right() - alan.width() + 1));
+    alan.moveTop(
+        std::clamp(alan.top(), icerik_alani.top(), icerik_alani.bottom() - alan.height() + 1));
+    if (alan != geometry())
+        setGeometry(alan);
 }
 
 void Yardim_Penceresi::konu_ac(const QString& konu) {

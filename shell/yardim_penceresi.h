@@ -33,8 +33,13 @@ class Yardim_Penceresi : public QWidget {
     void konu_ac(const QString& konu);
     QTextBrowser* tarayici() const { return tarayici_; }
 
+  protected:
+    // First shown over the main window; every showing keeps it on the screen.
+    void showEvent(QShowEvent* olay) override;
+
   private:
     QTextBrowser* tarayici_;
+    bool yerlestirildi_ = false;
 };
 
 }  // namespace velzora

@@ -12,14 +12,16 @@ namespace {
 constexpr std::array<std::string_view, 3> OZEL_SINIFLAR = {"IS_OA", "IS_KIS", "IS_HEADER"};
 constexpr std::string_view FIIL_SINIFI = "CL_FIIL";
 constexpr std::array<std::string_view, 2> MASTAR_EKLERI = {"MEK", "MAK"};
+// Far above any word list the builder is given.
+constexpr std::size_t EN_BUYUK_LISTE = std::size_t{256} << 20;
 
 }  // namespace
 
 bool Sozcuk_Listesi::oku(const std::filesystem::path& yol) {
-    const auto icerik = dosya_oku(yol);
-    if (!icerik)
+    std::string icerik;
+    if (!dosya_oku(yol, EN_BUYUK_LISTE, icerik))
         return false;
-    cozumle(*icerik);
+    cozumle(icerik);
     return true;
 }
 

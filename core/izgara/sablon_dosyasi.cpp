@@ -62,41 +62,32 @@ Sablon_Hatasi sablon_cozumle(std::string_view icerik, Sablon_Icerigi& cikti) {
     return Sablon_Hatasi::Yok;
 }
 
-namespace {
-
-Sablon_Hatasi dosyadan_cozumle(const std::filesystem::path& yol, Sablon_Icerigi& cikti) {
-    const auto icerik = dosya_oku(yol);
-    if (!icerik)
+Sablon_Hatasi sablon_oku(const std::filesystem::path& sab_adi, Sablon_Icerigi& cikti,
+                         Dosya_Sonucu* dosya) {
+    std::string icerik;
+    const Dosya_Sonucu okuma = dosya_oku(sab_adi, EN_BUYUK_SABLON, icerik);
+    if (dosya != nullptr)
+        *dosya = okuma;
+    if (!okuma)
         return Sablon_Hatasi::Acilamadi;
-    return sablon_cozumle(*icerik, cikti);
+    return sablon_cozumle(icerik, cikti);
 }
 
-}  // namespace
-
-Sablon_Hatasi satsutoku(const std::filesystem::path& sab_adi, int& Satir_Sayisi,
-                        int& Sutun_Sayisi) {
-    Sablon_Icerigi icerik;
-    const auto hata = dosyadan_cozumle(sab_adi, icerik);
-    if (hata == Sablon_Hatasi::Yok && icerik.ebat) {
-        Satir_Sayisi = icerik.ebat->first;
-        Sutun_Sayisi = icerik.ebat->second;
+void satsutoku(const Sablon_Icerigi& sablon, int& Satir_Sayisi, int& Sutun_Sayisi) {
+    if (sablon.ebat) {
+        Satir_Sayisi = sablon.ebat->first;
+        Sutun_Sayisi = sablon.ebat->second;
     }
-    return hata;
 }
 
-Sablon_Hatasi syhkroku(const std::filesystem::path& sab_adi, Izgara& izgara) {
+void syhkroku(const Sablon_Icerigi& sablon, Izgara& izgara) {
     Izgara::Toplu_Degisiklik toplu(izgara);
     izgara.sabbosalt();
-    Sablon_Icerigi icerik;
-    const auto hata = dosyadan_cozumle(sab_adi, icerik);
-    if (hata != Sablon_Hatasi::Yok)
-        return hata;
-    for (const auto& [r, c] : icerik.siyah_kareler) {
+    for (const auto& [r, c] : sablon.siyah_kareler) {
         if (r >= 1 && r <= izgara.Satir_Sayisi() && c >= 1 && c <= izgara.Sutun_Sayisi()) {
             izgara.siyah_yap(r, c, Renk_Kodu::Siyah);
         }
     }
-    return Sablon_Hatasi::Yok;
 }
 
 std::string sablon_metni(const Izgara& izgara) {
@@ -116,9 +107,12 @@ std::string sablon_metni(const Izgara& izgara) {
     return metin;
 }
 
-Sablon_Hatasi sablon_yaz(const std::filesystem::path& sab_adi, const Izgara& izgara) {
-    return dosyayi_guvenle_yaz(sab_adi, sablon_metni(izgara)) ? Sablon_Hatasi::Yok
-                                                              : Sablon_Hatasi::Yazilamadi;
+Sablon_Hatasi sablon_yaz(const std::filesystem::path& sab_adi, const Izgara& izgara,
+                         Dosya_Sonucu* dosya) {
+    const Dosya_Sonucu yazma = dosyayi_guvenle_yaz(sab_adi, sablon_metni(izgara));
+    if (dosya != nullptr)
+        *dosya = yazma;
+    return yazma ? Sablon_Hatasi::Yok : Sablon_Hatasi::Yazilamadi;
 }
 
 }  // namespace velzora

@@ -35,9 +35,11 @@ calistir(2 ${CLI} frobnicate)
 file(WRITE ${GECICI}/kotu.txt "BULMACA SABLONU\n 60 5\n")
 calistir(2 ${CLI} show --template ${GECICI}/kotu.txt)
 
-# The dictionary: counts, entries as UTF-8, and the load failure message.
+# The dictionary (this file is UTF-8): encoding, counts, the line passed
+# over, entries as UTF-8, and the load failure message.
 file(WRITE ${GECICI}/s.txt "EV:yer\nAT:hayvan\nKALEM:yazı aracı\nsatır\n")
 calistir(0 ${CLI} dict --dict ${GECICI}/s.txt --show)
-icermeli("${CIKTI}" "kayıt: 3" "uzunluk 2: 2" "uzunluk 5: 1" "EV\tyer")
+icermeli("${CIKTI}" "kodlama: UTF-8" "kayıt: 3" "atlanan satır: 1" "uzunluk 2: 2"
+  "uzunluk 5: 1" "EV\tyer" "KALEM\tyazı aracı")
 calistir(1 ${CLI} dict --dict ${GECICI}/yok.txt)
 icermeli("${HATA}" "Dosya bulunamadı")

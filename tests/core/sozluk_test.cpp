@@ -89,10 +89,63 @@ TEST(Sozluk, FilesThatCannotBeLoaded) {
     Gecici_Dizin d;
     Sozluk s;
     ASSERT_EQ(s.oku(d.yaz("s.txt", "EV:yer\r\n")), Sozluk_Hatasi::Yok);
-    EXPECT_EQ(s.oku(d / "yok.txt"), Sozluk_Hatasi::Acilamadi);
-    EXPECT_EQ(s.oku(d.yol()), Sozluk_Hatasi::Acilamadi);
-    EXPECT_EQ(s.oku(d.yaz("bos.txt", "")), Sozluk_Hatasi::Bos_Dosya);
+    const struct {
+        std::filesystem::path yol;
+        Sozluk_Hatasi beklenen;
+        Dosya_Hatasi dosya;
+    } durumlar[] = {
+        {d / "yok.txt", Sozluk_Hatasi::Acilamadi, Dosya_Hatasi::Sistem},
+        {d.yol(), Sozluk_Hatasi::Acilamadi, Dosya_Hatasi::Dosya_Degil},
+        {"/dev/zero", Sozluk_Hatasi::Acilamadi, Dosya_Hatasi::Dosya_Degil},
+        {d.yaz("buyuk.txt", std::string(EN_BUYUK_SOZLUK + 1, ':')), Sozluk_Hatasi::Acilamadi,
+         Dosya_Hatasi::Cok_Buyuk},
+        {d.yaz("bos.txt", ""), Sozluk_Hatasi::Bos_Dosya, Dosya_Hatasi::Yok},
+    };
+    for (const auto& durum : durumlar) {
+        Dosya_Sonucu dosya;
+        EXPECT_EQ(s.oku(durum.yol, &dosya), durum.beklenen) << durum.yol;
+        EXPECT_EQ(dosya.hata, durum.dosya) << durum.yol;
+    }
     EXPECT_EQ(kayitlar(s), (std::vector<Kayit>{{"EV", "yer"}}));
+}
+
+// UTF-8 files read by the same rules, positions counted in characters.
+// clang-format off
+TEST(Sozluk, Utf8WithOrWithoutAMarkIsReadAsWindows1254) {
+    const std::string cicek = "\xC7\xDD\xC7"
+                              "EK";  // ÇİÇEK in Windows-1254
+    const std::string c19(19, '\xC7');
+    std::string c19_utf8;
+    for (int i = 0; i < 19; ++i)
+        c19_utf8 += "\xC3\x87";
+    const struct {
+        const char* ad;
+        std::string metin;
+        Sozluk_Kodlamasi kodlama;
+        std::vector<Kayit> kayitlar;
+        int ayiracsiz, donusmeyen, bos;
+    } durumlar[] = {
+        {"1254", cicek + ":x\r\n\r\nba\xFEl\xFD" "k\r\n", Sozluk_Kodlamasi::Windows_1254,
+         {{cicek, "x"}}, 1, 0, 1},
+        {"UTF-8", "\xC3\x87\xC4\xB0\xC3\x87" "EK:x\n", Sozluk_Kodlamasi::Utf8, {{cicek, "x"}}, 0,
+         0, 0},
+        {"BOM", "\xEF\xBB\xBF" "EV:yer\n", Sozluk_Kodlamasi::Utf8_Bom, {{"EV", "yer"}}, 0, 0, 0},
+        {"colon at character 20", c19_utf8 + ":x\n" + c19_utf8 + "\xC3\x87:y\n",
+         Sozluk_Kodlamasi::Utf8, {{c19, "x"}}, 1, 0, 0},
+        {"no Windows-1254 form", "\xC3\x87:\xD0\xB6\nEV:\xF0\x9F\x99\x82\nAT:\xC3\xBC\n",
+         Sozluk_Kodlamasi::Utf8, {{"AT", "\xFC"}}, 0, 2, 0},
+    };
+    // clang-format on
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        Sozluk s;
+        ASSERT_EQ(s.cozumle(d.metin), Sozluk_Hatasi::Yok);
+        EXPECT_EQ(kayitlar(s), d.kayitlar);
+        EXPECT_EQ(s.rapor().kodlama, d.kodlama);
+        EXPECT_EQ(s.rapor().ayiracsiz_satir, d.ayiracsiz);
+        EXPECT_EQ(s.rapor().donusmeyen_satir, d.donusmeyen);
+        EXPECT_EQ(s.rapor().bos_satir, d.bos);
+    }
 }
 
 TEST(Sozluk, CopiesStayValid) {

@@ -4,10 +4,13 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include "ana_form.h"
 #include "arac_cubugu.h"
@@ -92,37 +95,60 @@ class Ana_Form_Testi : public QObject {
         QVERIFY(o_->etkilesim.mesajlar.empty());
     }
 
-    // A missing default template, or a stored value that does not convert,
-    // ends start-up in the handler: its message, then the size dialog on the
-    // 9 x 9 it set, which the close box keeps.
-    void baslangic_hatasi_yeni_sablona_duser_data() {
+    // A stored value that does not convert stands in by its own default and
+    // stays stored; the others are read and written as usual.
+    void okunamayan_ayar_kendi_varsayilanina_duser_data() {
         QTest::addColumn<QString>("anahtar");
         QTest::addColumn<QString>("deger");
-        QTest::addColumn<int>("satir");
-        QTest::newRow("no template") << ""
-                                     << "" << 5;
-        QTest::newRow("placement") << "MainWidth"
-                                   << "geniş" << 9;
+        QTest::newRow("placement") << "MainLeft"
+                                   << "abc";
         QTest::newRow("ratio") << "SKO"
-                               << "0,17" << 9;
+                               << "0,17";
         QTest::newRow("flag") << "TEK"
-                              << "belki" << 9;
+                              << "belki";
     }
-    void baslangic_hatasi_yeni_sablona_duser() {
+    void okunamayan_ayar_kendi_varsayilanina_duser() {
         QFETCH(QString, anahtar);
         QFETCH(QString, deger);
-        QFETCH(int, satir);
-        if (anahtar.isEmpty())
-            QFile::remove(o_->veri("sablon01.txt"));
-        else
-            o_->ayarlar.yaz(anahtar, deger);
-        o_->etkilesim.ebat_yanitlari = {satir == 9 ? std::nullopt : std::optional(Ebat{5, 6})};
+        for (const char* k : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+            o_->ayarlar.yaz(k, "2000");
+        o_->ayarlar.yaz("SKO", "0.25");
+        o_->ayarlar.yaz("TEK", "true");
+        o_->ayarlar.yaz(anahtar, deger);
+        QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
+        const Program_Durumu& d = ana().durum();
+        QCOMPARE(ana().x(), twip_piksel(anahtar == "MainLeft" ? 1000 : 2000, ana().logicalDpiX()));
+        QCOMPARE(ana().y(), twip_piksel(2000, ana().logicalDpiY()));
+        QCOMPARE(d.Siyah_Orani, anahtar == "SKO" ? 0.17f : 0.25f);
+        QCOMPARE(d.Tekrar_Izni, anahtar != "TEK");
+        QCOMPARE(d.Sozluk.Kelime_Sayisi(), 3);
+        QVERIFY(o_->etkilesim.mesajlar.empty());
+        ana().close();
+        QCOMPARE(o_->ayarlar.oku(anahtar).toString(), deger);
+        QCOMPARE(o_->ayarlar.oku("SAB").toString(),
+                 QDir::toNativeSeparators(o_->veri("sablon01.txt")));
+    }
+
+    void atlanan_satirlar_bir_kez_bildirilir() {
+        test::dosya_yaz(o_->veri("sozluk.txt"),
+                        QByteArray(test::KUCUK_SOZLUK) + "ba\xFEl\xFDk\r\n");
+        QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
+        QVERIFY(ana().sbStatusBar()->currentMessage().contains(QStringLiteral("1 satır atlandı")));
+        ana().sbStatusBar()->clearMessage();
+        QCOMPARE(ana().sozluk_oku(), Sozluk_Sonucu::Yuklendi);
+        QVERIFY(ana().sbStatusBar()->currentMessage().isEmpty());
+    }
+
+    // A missing default template ends start-up in the handler: its message,
+    // then the size dialog on the 9 x 9 it set; the dictionary waits.
+    void okunamayan_sablon_yeni_sablona_duser() {
+        QFile::remove(o_->veri("sablon01.txt"));
+        o_->etkilesim.ebat_yanitlari = {Ebat{5, 6}};
         QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
         QCOMPARE(o_->etkilesim.mesajlar, std::vector<QString>{"Hatalı Dosya Adı"});
         QCOMPARE(o_->etkilesim.ebat_baslangiclari, std::vector<Ebat>{(Ebat{9, 9})});
-        QCOMPARE(izgara().Satir_Sayisi(), satir);
+        QCOMPARE(izgara().Satir_Sayisi(), 5);
         QVERIFY(ana().durum().Sablon_Yolu.isEmpty());
-        // The dictionary waits for the first solve.
         QCOMPARE(ana().durum().Sozluk.Kelime_Sayisi(), 0);
     }
 
@@ -191,11 +217,17 @@ class Ana_Form_Testi : public QObject {
         QTemporaryDir d;
         const QString bozuk =
             test::dosya_yaz(d.filePath("sab9.txt"), "BULMACA SABLONU\r\n on 5\r\n");
-        o_->etkilesim.dosya_yanitlari = {bozuk};
+        const QString fifo = d.filePath("sab8.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        o_->etkilesim.dosya_yanitlari = {bozuk, fifo};
         const QString baslik = ana().windowTitle();
         const QString yol = ana().durum().Sablon_Yolu;
         ana().Sablon_Ac();
-        QCOMPARE(o_->etkilesim.mesajlar, std::vector<QString>{"Şablon dosyası okunamadı."});
+        ana().Sablon_Ac();
+        QCOMPARE(o_->etkilesim.mesajlar,
+                 (std::vector<QString>{"Şablon dosyası okunamadı.",
+                                       "Şablon dosyası okunamadı: normal bir dosya değil."}));
+        QCOMPARE(o_->etkilesim.dosya_istekleri[0].baslangic_klasoru, o_->veri_dizini.path());
         QCOMPARE(ana().windowTitle(), baslik);
         QCOMPARE(ana().durum().Sablon_Yolu, yol);
         QVERIFY(izgara().siyah_mi(1, 4));
@@ -229,6 +261,7 @@ class Ana_Form_Testi : public QObject {
         ana().Sablon_Sakla();
         QCOMPARE(test::dosya_icerigi(hedef), QByteArray(test::KUCUK_SABLON));
         QCOMPARE(o_->etkilesim.dosya_istekleri.back().tur, Dosya_Istegi::Tur::Sakla);
+        QCOMPARE(o_->etkilesim.dosya_istekleri.back().korunan_klasor, o_->veri_dizini.path());
         // Saving changes neither the title nor the current template.
         QCOMPARE(ana().windowTitle(), baslik);
         QCOMPARE(ana().durum().Sablon_Yolu, QDir::toNativeSeparators(o_->veri("sablon01.txt")));
@@ -245,7 +278,8 @@ class Ana_Form_Testi : public QObject {
         // A save that cannot be made says so and leaves the old file alone.
         o_->etkilesim.dosya_yanitlari = {d.filePath("yok/sab.txt")};
         ana().Sablon_Sakla();
-        QCOMPARE(o_->etkilesim.mesajlar.back(), QStringLiteral("Şablon dosyası yazılamadı."));
+        QVERIFY(o_->etkilesim.mesajlar.back().startsWith(
+            QStringLiteral("Şablon dosyası yazılamadı: ")));
     }
 
     void yeni_sablon_gecerli_ebada_kadar_sorar() {
@@ -295,6 +329,30 @@ class Ana_Form_Testi : public QObject {
         QVERIFY(yardim && yardim->isVisible());
         QVERIFY(yardim->tarayici()->source().toString().endsWith(QStringLiteral("buton2.htm")));
         QVERIFY(!yardim->tarayici()->toPlainText().isEmpty());
+    }
+
+    // A 15 x 15 grid fits the default window without scrolling, grows with
+    // the main window and fills a maximised puzzle window.
+    void bulmaca_penceresi_ana_pencereye_uyar() {
+        test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 15 15 \r\n");
+        QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
+        Izgara_Gorunumu& g = ana().bul_form()->grid();
+        auto* kaydirma = ana().bul_form()->findChild<QScrollArea*>();
+        auto sigar = [&] {
+            return kaydirma->maximumViewportSize().expandedTo(g.size()) ==
+                   kaydirma->maximumViewportSize();
+        };
+        QVERIFY(sigar());
+        const double once = g.olcek();
+        QVERIFY(once < 1);
+        ana().resize(ana().size() * 3 / 2);
+        QTRY_VERIFY(g.olcek() > once);
+        QVERIFY(sigar());
+        auto* alt = qobject_cast<QMdiSubWindow*>(ana().bul_form()->parentWidget());
+        ana().resize(ana().size() * 2);
+        alt->showMaximized();
+        QTRY_VERIFY(g.olcek() > 1);
+        QTRY_VERIFY(sigar());
     }
 
     void hakkinda_ve_durum_cubugu() {

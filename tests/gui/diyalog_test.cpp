@@ -2,9 +2,11 @@
 // dialog and message boxes as the program shows them, and the help.
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -31,6 +33,15 @@ void cevapla(std::function<void(Pencere*)> yanit) {
         if (p->isVisible())
             p->reject();
     });
+}
+
+// A lower bound for a caption's room: a bold, larger title-bar face, an icon
+// and three buttons.
+int baslik_icin(const QWidget& w) {
+    QFont kalin = w.font();
+    kalin.setBold(true);
+    kalin.setPointSizeF(kalin.pointSizeF() * 1.2);
+    return QFontMetrics(kalin).horizontalAdvance(w.windowTitle()) + 6 * w.fontMetrics().height();
 }
 
 }  // namespace
@@ -82,26 +93,50 @@ class Diyalog_Testi : public QObject {
         QCOMPARE(etkilesim.ebat_sor(nullptr, {4, 5}), (std::optional<Ebat>(Ebat{6, 5})));
     }
 
+    // Arrows step between 2 and 30 from the number typed; a typed 45 stays
+    // until an arrow is used, and the key arrows stop at the ends.
     void ok_dugmeleri_2_ile_30_arasinda() {
-        Ebat_Kutusu kutu;
-        kutu.metin_yaz(QStringLiteral("29"));
-        kutu.stepBy(1);
-        QCOMPARE(kutu.metin(), QStringLiteral("30"));
-        kutu.stepBy(1);
-        QCOMPARE(kutu.metin(), QStringLiteral("30"));
-        // A typed 45 is kept until an arrow is used.
-        kutu.metin_yaz(QStringLiteral("45"));
-        QTest::keyClick(&kutu, Qt::Key_Up);
-        QCOMPARE(kutu.metin(), QStringLiteral("45"));
-        kutu.stepBy(-1);
-        QCOMPARE(kutu.metin(), QStringLiteral("30"));
-        kutu.metin_yaz(QStringLiteral("3"));
-        kutu.stepBy(-5);
-        QCOMPARE(kutu.metin(), QStringLiteral("2"));
-        QTest::keyClick(&kutu, Qt::Key_Down);
-        QCOMPARE(kutu.metin(), QStringLiteral("2"));
-        QTest::keyClick(&kutu, Qt::Key_Up);
-        QCOMPARE(kutu.metin(), QStringLiteral("3"));
+        const struct {
+            const char* metin;
+            int adim;
+            Qt::Key tus;
+            const char* sonra;
+        } durumlar[] = {{"29", 1, Qt::Key_unknown, "30"}, {"30", 1, Qt::Key_unknown, "30"},
+                        {"45", 0, Qt::Key_Up, "45"},      {"45", -1, Qt::Key_unknown, "30"},
+                        {"3", -5, Qt::Key_unknown, "2"},  {"2", 0, Qt::Key_Down, "2"},
+                        {"2", 0, Qt::Key_Up, "3"}};
+        for (const auto& d : durumlar) {
+            Ebat_Kutusu kutu;
+            kutu.metin_yaz(QString::fromLatin1(d.metin));
+            if (d.adim != 0)
+                kutu.stepBy(d.adim);
+            else
+                QTest::keyClick(&kutu, d.tus);
+            QCOMPARE(kutu.metin(), QString::fromLatin1(d.sonra));
+        }
+    }
+
+    // The caption is never cut short: the dialog leaves room for it in the
+    // title bar's bold face beside the buttons; a refused size says why.
+    void ebat_diyalogu_basligi_ve_uyarisi() {
+        Ebat_Frm gecerli({9, 9});
+        gecerli.show();
+        QVERIFY(gecerli.width() >= baslik_icin(gecerli));
+        QVERIFY(!gecerli.findChild<QLabel*>(QStringLiteral("lblUyari")));
+        Ebat_Frm reddedilen({51, 5});
+        const auto* uyari = reddedilen.findChild<QLabel*>(QStringLiteral("lblUyari"));
+        QVERIFY(uyari && uyari->text().contains(QStringLiteral("2 ile 50")));
+    }
+
+    void yardim_ekranda_kalir() {
+        QWidget ana;
+        const QRect ekran = ana.screen()->availableGeometry();
+        ana.setGeometry(ekran.right() - 60, ekran.bottom() - 60, 200, 200);
+        ana.show();
+        Yardim_Penceresi yardim(QString(), &ana);
+        yardim.resize(ekran.width() + 50, 300);
+        yardim.show();
+        QVERIFY(ekran.contains(yardim.frameGeometry()));
     }
 
     void filtre_donusumu() {
@@ -133,23 +168,29 @@ class Diyalog_Testi : public QObject {
         });
         QCOMPARE(etkilesim.dosya_sor(nullptr, ac), sab);
 
-        // The same dialog offers the last chosen name; a typed name without
-        // extension gets ".txt"; cancelling gives nothing.
+        // The same dialog offers the last chosen name, in the user's folder
+        // when it came from the built-in data; a typed name without extension
+        // gets ".txt"; cancelling gives nothing.
+        QTemporaryDir kullanici;
         Dosya_Istegi sakla{Dosya_Istegi::Tur::Sakla,
                            QStringLiteral("Şablon Sakla"),
                            QStringLiteral(" sab*.txt|sab*.txt"),
                            QStringLiteral("txt"),
-                           {},
-                           true};
+                           kullanici.path(),
+                           true,
+                           d.path()};
         cevapla<QFileDialog>([&](QFileDialog* f) {
             QCOMPARE(f->acceptMode(), QFileDialog::AcceptSave);
-            QCOMPARE(f->selectedFiles(), QStringList{sab});
+            QCOMPARE(f->selectedFiles(), QStringList{kullanici.filePath("sab3.txt")});
             QVERIFY(!f->testOption(QFileDialog::DontConfirmOverwrite));
             f->selectFile(d.filePath("sab4"));
             static_cast<QDialog*>(f)->accept();
         });
         QCOMPARE(etkilesim.dosya_sor(nullptr, sakla), d.filePath("sab4.txt"));
-        cevapla<QFileDialog>([](QFileDialog* f) { f->reject(); });
+        cevapla<QFileDialog>([&](QFileDialog* f) {
+            QCOMPARE(f->selectedFiles(), QStringList{d.filePath("sab4.txt")});
+            f->reject();
+        });
         QCOMPARE(etkilesim.dosya_sor(nullptr, ac), QString());
     }
 
@@ -157,6 +198,7 @@ class Diyalog_Testi : public QObject {
         Qt_Etkilesim etkilesim;
         cevapla<QMessageBox>([](QMessageBox* m) {
             QCOMPARE(m->windowTitle(), QStringLiteral("Velzora"));
+            QVERIFY(m->width() >= baslik_icin(*m));
             QCOMPARE(m->text(), QStringLiteral("Dosya bulunamadı"));
             QCOMPARE(m->buttons().size(), 1);
             m->accept();

@@ -297,8 +297,8 @@ class Kos_Testi : public QObject {
             // ABA stands in row 1; the down slots come next.
             ana().Tercihleri_Goster();
             auto* t = ana().findChild<Tercihler*>();
-            t->Check1->setChecked(true);
-            t->cmdTamam->click();
+            t->findChild<QCheckBox*>("Check1")->setChecked(true);
+            t->findChild<QPushButton*>("cmdTamam")->click();
         });
         ana().Kos();
         QVERIFY(o_->etkilesim.mesajlar.back().startsWith("    Çözüm Bulundu"));
@@ -335,8 +335,8 @@ class Kos_Testi : public QObject {
         auto tercih = [&](const QString& yol) {
             ana().Tercihleri_Goster();
             auto* t = ana().findChild<Tercihler*>();
-            t->Text1->setText(yol);
-            t->cmdTamam->click();
+            t->findChild<QLineEdit*>("Text1")->setText(yol);
+            t->findChild<QPushButton*>("cmdTamam")->click();
         };
         auto coz = [&] {
             izgara().harf_temizle();

@@ -54,10 +54,11 @@ inline QByteArray dosya_icerigi(const QString& yol) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A dictionary of three entries, one with Turkish letters (Windows-1254).
+// A dictionary of three entries with Turkish letters, in Windows-1254.
 inline constexpr char KUCUK_SOZLUK[] =
-    "EV:Yaşanan yer\r\nAT:Binek hayvanı\r\n\xDE"
-    "AL:Omuz örtüsü\r\n";
+    "EV:Ya\xFE"
+    "anan yer\r\nAT:Binek hayvan\xFD\r\n\xDE"
+    "AL:Omuz \xF6rt\xFCs\xFC\r\n";
 // 3 x 4 with black squares at (1, 4) and (3, 1).
 inline constexpr char KUCUK_SABLON[] = "BULMACA SABLONU\r\n 3  4 \r\n 1  4 \r\n 3  1 \r\n";
 

@@ -26,6 +26,9 @@ struct Dosya_Istegi {
     // Opening only: the chosen file must exist. The folder must always exist,
     // and saving over an existing file always asks first.
     bool dosya_var_olmali = true;
+    // Saving: a folder whose files are never offered as the target (the
+    // built-in data); the name last chosen is offered in `baslangic_klasoru`.
+    QString korunan_klasor{};
 };
 
 class Etkilesim {
