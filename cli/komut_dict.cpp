@@ -9,8 +9,7 @@
 
 namespace velzora::cli {
 
-int komut_dict(const std::vector<std::string>& args) {
-    Argumanlar a(args, {{"dict", true}, {"show", false}});
+int komut_dict(Argumanlar& a) {
     const auto yol = a.deger("dict");
     if (!a.hata().empty() || !yol) {
         std::cerr << "velzora-cli dict: " << (a.hata().empty() ? "--dict gerekli" : a.hata())
@@ -19,8 +18,8 @@ int komut_dict(const std::vector<std::string>& args) {
     }
     Sozluk sozluk;
     if (const auto h = sozluk.oku(*yol); h != Sozluk_Hatasi::Yok) {
-        std::cerr << sozluk_hata_metni(h, *yol) << "\n";
-        return CIKIS_BASARISIZ;
+        std::cerr << "velzora-cli dict: " << sozluk_hata_metni(h, *yol) << "\n";
+        return CIKIS_HATALI_GIRDI;
     }
 
     std::map<std::size_t, int> uzunluklar;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <utility>
 
 #include "dosya_yolu.h"
 #include "izgara/rastgele_yerlestir.h"
@@ -30,6 +31,20 @@ constexpr char MENU_BASLA[] = "&Başla";
 constexpr char MENU_YARDIM[] = "&Yardım";
 constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
 constexpr char MENU_HAKKINDA[] = "&Hakkında";
+
+// The output menu: the main window runs each command by its item's name;
+// nullptr marks a separator, and the last item is the solution page option.
+constexpr char MENU_CIKTI[] = "&Çıktı";
+constexpr std::array<std::pair<const char*, const char*>, 8> CIKTI_KOMUTLARI{{
+    {"mnuBelge_Ac", "&Kelime İşlemcide Aç"},
+    {"mnuBelge_Kaydet", "&Belge Olarak Kaydet..."},
+    {"mnuPdf_Kaydet", "&PDF Olarak Kaydet..."},
+    {"mnuCiktiAyir1", nullptr},
+    {"mnuOnizleme", "Baskı Ö&nizleme..."},
+    {"mnuYazdir", "&Yazdır..."},
+    {"mnuCiktiAyir2", nullptr},
+    {"mnuCozum_Sayfasi", "Çözüm &Sayfası Ekle"},
+}};
 
 constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
 constexpr char KILITLI[] = "Çözüm sürerken bulmaca değiştirilemez.";
@@ -106,6 +121,18 @@ void Bul_Form::menuyu_kur() {
     QAction* mnuBasla = menu_cubugu_->addAction(QString::fromUtf8(MENU_BASLA));
     mnuBasla->setObjectName(QStringLiteral("mnuBasla"));
     connect(mnuBasla, &QAction::triggered, this, &Bul_Form::Kos_istendi);
+
+    QMenu* mnuCikti = menu_cubugu_->addMenu(QString::fromUtf8(MENU_CIKTI));
+    mnuCikti->setObjectName(QStringLiteral("mnuCikti"));
+    for (const auto& [ad, baslik] : CIKTI_KOMUTLARI) {
+        if (baslik == nullptr)
+            ayir(mnuCikti, ad);
+        else
+            ekle(mnuCikti, ad, baslik, [this, ad] { emit cikti_istendi(QString::fromLatin1(ad)); });
+    }
+    // Off by default: the document is the puzzle alone.
+    cozum_sayfasi_ = mnuCikti->actions().back();
+    cozum_sayfasi_->setCheckable(true);
 
     QMenu* mnuYrd = menu_cubugu_->addMenu(QString::fromUtf8(MENU_YARDIM));
     mnuYrd->setObjectName(QStringLiteral("mnuYrd"));

@@ -30,18 +30,36 @@ constexpr const char* DESEN[15] = {
 };
 
 constexpr const char* IPUCLARI[] = {
-    "Başkent",         "Bir renk",         "Işık",  "Su (eski)", "Çabuk", "Gövde",      "Şeker",
-    "İlave",           "Öğrenci",          "Gümüş", "Üzüm suyu", "Geçit", "Tavla pulu", "Bir nota",
-    " Baştaki boşluk", "Az & çok <değil>",
+    "Başkent",
+    "Bir renk",
+    "Işık",
+    "Su (eski)",
+    "Çabuk",
+    "Gövde",
+    "Şeker",
+    "İlave",
+    "Öğrenci",
+    "Gümüş",
+    "Üzüm suyu",
+    "Geçit",
+    "Tavla pulu",
+    "Bir nota",
+    " Baştaki boşluk",
+    "Az & çok <değil>",
+    "Atom numarası 86, atom ağırlığı 222 olan, radyoaktif bir soy gaz",
 };
+
+bool siyah_mi(int ebat, int r, int c) {
+    return ebat == 15 ? DESEN[r - 1][c - 1] == '#' : (r * 7 + c * 3) % 11 == 0;
+}
 
 }  // namespace
 
-Ornek_Bulmaca::Ornek_Bulmaca() {
-    izgara.ebat_ver(15, 15);
-    for (int r = 1; r <= 15; ++r) {
-        for (int c = 1; c <= 15; ++c) {
-            if (DESEN[r - 1][c - 1] == '#')
+Ornek_Bulmaca::Ornek_Bulmaca(int ebat) {
+    izgara.ebat_ver(ebat, ebat);
+    for (int r = 1; r <= ebat; ++r) {
+        for (int c = 1; c <= ebat; ++c) {
+            if (siyah_mi(ebat, r, c))
                 izgara.siyah_yap(r, c, Renk_Kodu::Siyah);
             else
                 izgara.harf_yaz(r, c, std::string(1, static_cast<char>('A' + (r + c) % 26)));
@@ -63,8 +81,8 @@ Ornek_Bulmaca::Ornek_Bulmaca() {
         Cozum_Soru[static_cast<std::size_t>(j)] =
             utf8_cp1254(IPUCLARI[(j - 1) % ipucu_sayisi]).value();
 
-    soldan = soldan_satirlari(15, 15, {Yerler, Sira, Cozum_Soru});
-    yukaridan = yukaridan_satirlari(15, 15, {Yerler, Sira, Cozum_Soru});
+    soldan = soldan_satirlari(ebat, ebat, {Yerler, Sira, Cozum_Soru});
+    yukaridan = yukaridan_satirlari(ebat, ebat, {Yerler, Sira, Cozum_Soru});
 }
 
 }  // namespace velzora::test
