@@ -1,12 +1,10 @@
 #include "bulmaca_icerigi.h"
 
 #include "ortak/cp1254.h"
-#include "sayfa_duzeni.h"
 
 namespace velzora {
 namespace {
 
-constexpr char KIRILMAZ_BOSLUK[] = "\u00A0";
 constexpr char KIRILABILIR_YER[] = "\u200B";
 
 }  // namespace
@@ -30,10 +28,6 @@ std::string soru_metni(const std::string& satir) {
     // anywhere, or leave the number alone on its line.
     std::string metin;
     std::size_t bas = 0;
-    if (numara_uzunlugu(temiz) > 0 && temiz[0] == ' ') {
-        metin = KIRILMAZ_BOSLUK;
-        bas = 1;
-    }
     for (std::size_t nokta = temiz.find("...", bas); nokta != std::string::npos;
          nokta = temiz.find("...", bas)) {
         metin += cp1254_utf8(temiz.substr(bas, nokta + 3 - bas)) + KIRILABILIR_YER;

@@ -27,7 +27,7 @@ Bulmaca_Icerigi bulmaca_icerigi(const Izgara& izgara, const Cozum_Sorulari& cozu
 
 // A clue line as UTF-8 for the page: tabs are kept, other control
 // characters have no place in a document and are left out. The line may
-// break after each "..." (a zero-width space), never inside its number.
+// break after each "..." (a zero-width space).
 std::string soru_metni(const std::string& satir);
 
 }  // namespace velzora

@@ -7,7 +7,8 @@
 #
 #   tools/belge_kontrol.sh BELGE.docx|BELGE.pdf...
 #
-# The PNGs go beside each file (LibreOffice's PDFs into lo/ there). Exits 77
+# The PNGs go beside each PDF; LibreOffice's PDFs go into lo/ beside the
+# first document. Exits 77
 # (skipped) where LibreOffice or poppler-utils is not installed; neither is
 # needed to build or test the program.
 set -euo pipefail
@@ -82,24 +83,40 @@ denetle() {
 }
 
 hata=0
+belgeler=()
+pdfler=()
 for belge in "$@"; do
-  [ -f "$belge" ] || { echo "belge yok: $belge" >&2; hata=1; continue; }
-  case $belge in
-    *.pdf) denetle "$belge" || hata=1 ;;
-    *)
-      lo=$(dirname "$belge")/lo
-      mkdir -p "$lo"
-      timeout 120 soffice -env:UserInstallation="file://$profil" --headless \
-        --convert-to pdf --outdir "$lo" "$belge" >"$profil/soffice.log" 2>&1 || {
-        cat "$profil/soffice.log" >&2
-        echo "LibreOffice $belge belgesini PDF'e çeviremedi" >&2
-        hata=1
-        continue
-      }
-      ad=$(basename "${belge%.*}")
-      [ -s "$lo/$ad.pdf" ] || { echo "PDF oluşmadı: $lo/$ad.pdf" >&2; hata=1; continue; }
-      denetle "$lo/$ad.pdf" || hata=1
-      ;;
-  esac
+  if [ ! -f "$belge" ]; then
+    echo "belge yok: $belge" >&2
+    hata=1
+  elif [[ $belge == *.pdf ]]; then
+    pdfler+=("$belge")
+  else
+    belgeler+=("$belge")
+  fi
+done
+
+# One LibreOffice run converts every document.
+if [ ${#belgeler[@]} -gt 0 ]; then
+  lo=$(dirname "${belgeler[0]}")/lo
+  mkdir -p "$lo"
+  if ! timeout 300 soffice -env:UserInstallation="file://$profil" --headless \
+    --convert-to pdf --outdir "$lo" "${belgeler[@]}" >"$profil/soffice.log" 2>&1; then
+    cat "$profil/soffice.log" >&2
+    echo "LibreOffice belgeleri PDF'e çeviremedi" >&2
+    exit 1
+  fi
+  for belge in "${belgeler[@]}"; do
+    ad=$(basename "${belge%.*}")
+    if [ -s "$lo/$ad.pdf" ]; then
+      pdfler+=("$lo/$ad.pdf")
+    else
+      echo "PDF oluşmadı: $lo/$ad.pdf" >&2
+      hata=1
+    fi
+  done
+fi
+for pdf in "${pdfler[@]}"; do
+  denetle "$pdf" || hata=1
 done
 exit $hata

@@ -95,15 +95,15 @@ int sayi(const Xml_Dugumu* d, const char* yol, const char* nitelik = "val") {
     return QString::fromStdString(ozellik(d, yol, nitelik)).toInt();
 }
 
-// A paragraph's text with its tabs, as it reads: the number's no-break
-// space a blank, the break chances after "..." left out.
+// A paragraph's text with its tabs, as it reads: the break chances after
+// "..." left out.
 std::string paragraf_metni(const Xml_Dugumu& p) {
     QString metin;
     for (const auto* r : p.cocuk(QStringLiteral("r"))) {
         for (const auto& c : r->cocuklar)
             metin += c.ad == QLatin1String("tab") ? QStringLiteral("\t") : c.metin;
     }
-    return S(metin.replace(QChar(0xA0), QLatin1Char(' ')).remove(QChar(0x200B)));
+    return S(metin.remove(QChar(0x200B)));
 }
 
 // The body's parts in order: the paragraph that ends each section, and the
@@ -346,8 +346,8 @@ TEST(Belge, ClueTextBecomesSafeUnicodeAndKeepsItsBlanks) {
     // byte the code page leaves undefined shows as the replacement character.
     EXPECT_EQ(paragraf_metni(*b.soldan[0]), " 1. İşler üç <&> \"a\" ");
     EXPECT_EQ(paragraf_metni(*b.soldan[1]), " 2.a\tbc\uFFFD");
-    // The number never breaks from its clue; the line may break after "...".
-    EXPECT_EQ(S(b.soldan[2]->yazi()), "\u00A03.a...\u200Bb");
+    // The line may break after "...", between two clues.
+    EXPECT_EQ(S(b.soldan[2]->yazi()), " 3.a...\u200Bb");
     for (const auto* t : b.soldan[0]->altlar(QStringLiteral("t"))) {
         EXPECT_EQ(t->nitelik(QStringLiteral("space")), "preserve");
         EXPECT_EQ(t->nitelik_ad_alanlari.at(QStringLiteral("space")), XML_AD_ALANI);
