@@ -1,6 +1,7 @@
 #include "pdf_belgesi.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
 

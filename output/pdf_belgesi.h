@@ -1,8 +1,6 @@
 // The printed puzzle as a PDF file, drawn by the routine that also prints.
 #pragma once
 
-#include <QGuiApplication>
-
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -10,6 +8,8 @@
 
 #include "belge_olustur.h"
 #include "bulmaca_icerigi.h"
+
+class QGuiApplication;
 
 namespace velzora {
 

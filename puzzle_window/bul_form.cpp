@@ -128,7 +128,8 @@ void Bul_Form::menuyu_kur() {
         if (baslik == nullptr)
             ayir(mnuCikti, ad);
         else
-            ekle(mnuCikti, ad, baslik, [this, ad] { emit cikti_istendi(QString::fromLatin1(ad)); });
+            ekle(mnuCikti, ad, baslik,
+                 [this, komut = ad] { emit cikti_istendi(QString::fromLatin1(komut)); });
     }
     // Off by default: the document is the puzzle alone.
     cozum_sayfasi_ = mnuCikti->actions().back();

@@ -30,24 +30,13 @@ constexpr const char* DESEN[15] = {
 };
 
 constexpr const char* IPUCLARI[] = {
-    "Başkent",
-    "Bir renk",
-    "Işık",
-    "Su (eski)",
-    "Çabuk",
-    "Gövde",
-    "Şeker",
-    "İlave",
-    "Öğrenci",
-    "Gümüş",
-    "Üzüm suyu",
-    "Geçit",
-    "Tavla pulu",
-    "Bir nota",
-    " Baştaki boşluk",
-    "Az & çok <değil>",
-    "Atom numarası 86, atom ağırlığı 222 olan, radyoaktif bir soy gaz",
+    "Başkent",         "Bir renk",         "Işık",  "Su (eski)", "Çabuk", "Gövde",      "Şeker",
+    "İlave",           "Öğrenci",          "Gümüş", "Üzüm suyu", "Geçit", "Tavla pulu", "Bir nota",
+    " Baştaki boşluk", "Az & çok <değil>",
 };
+// Long enough to wrap in its column; every seventh slot has it.
+constexpr const char* UZUN_IPUCU =
+    "Atom numarası 86, atom ağırlığı 222 olan, radyoaktif bir soy gaz";
 
 bool siyah_mi(int ebat, int r, int c) {
     return ebat == 15 ? DESEN[r - 1][c - 1] == '#' : (r * 7 + c * 3) % 11 == 0;
@@ -79,7 +68,7 @@ Ornek_Bulmaca::Ornek_Bulmaca(int ebat) {
     constexpr int ipucu_sayisi = static_cast<int>(std::size(IPUCLARI));
     for (int j = 1; j <= n; ++j)
         Cozum_Soru[static_cast<std::size_t>(j)] =
-            utf8_cp1254(IPUCLARI[(j - 1) % ipucu_sayisi]).value();
+            utf8_cp1254(j % 7 == 0 ? UZUN_IPUCU : IPUCLARI[(j - 1) % ipucu_sayisi]).value();
 
     soldan = soldan_satirlari(ebat, ebat, {Yerler, Sira, Cozum_Soru});
     yukaridan = yukaridan_satirlari(ebat, ebat, {Yerler, Sira, Cozum_Soru});
