@@ -115,25 +115,16 @@ struct Govde_Parcalari {
 };
 
 Govde_Parcalari parcalar(const Xml_Dugumu& body) {
-    Govde_Parcalari g;
+    Govde_Parcalari g{
+        body.altlar(QStringLiteral("sectPr")), {}, {}, body.cocuk(QStringLiteral("tbl"))};
     std::vector<const Xml_Dugumu*>* liste = nullptr;
-    for (const auto& c : body.cocuklar) {
-        if (c.ad == QLatin1String("tbl"))
-            g.tablolar.push_back(&c);
-        if (c.ad == QLatin1String("sectPr"))
-            g.bolum_sonlari.push_back(&c);
-        if (c.ad != QLatin1String("p"))
-            continue;
-        const QString yazi = c.yazi();
-        if (yazi == QStringLiteral("SOLDAN SAĞA"))
+    for (const auto* p : body.cocuk(QStringLiteral("p"))) {
+        if (p->yazi() == QStringLiteral("SOLDAN SAĞA"))
             liste = &g.soldan;
-        else if (yazi == QStringLiteral("YUKARIDAN AŞAĞI"))
+        else if (p->yazi() == QStringLiteral("YUKARIDAN AŞAĞI"))
             liste = &g.yukaridan;
-        else if (liste && ozellik(&c, "pPr/keepLines", "val") != "<yok>")
-            liste->push_back(&c);
-        const Xml_Dugumu* ppr = c.ilk(QStringLiteral("pPr"));
-        if (const Xml_Dugumu* b = ppr ? ppr->ilk(QStringLiteral("sectPr")) : nullptr)
-            g.bolum_sonlari.push_back(b);
+        else if (liste && ozellik(p, "pPr/keepLines", "val") != "<yok>")
+            liste->push_back(p);
     }
     return g;
 }
