@@ -15,8 +15,7 @@ std::string sayi_metni(double x) {
 
 }  // namespace
 
-Argumanlar::Argumanlar(const std::vector<std::string>& args,
-                       std::initializer_list<Secenek> bilinenler) {
+Argumanlar::Argumanlar(const std::vector<std::string>& args, std::span<const Secenek> bilinenler) {
     for (std::size_t i = 0; i < args.size() && hata_.empty(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0) {
@@ -28,7 +27,7 @@ Argumanlar::Argumanlar(const std::vector<std::string>& args,
                                     [&](const Secenek& x) { return x.ad == ad; });
         if (s == bilinenler.end()) {
             hata_ = "bilinmeyen seçenek: " + a;
-        } else if (!s->deger_alir) {
+        } else if (s->deger.empty()) {
             bayraklar_.emplace(ad);
         } else if (i + 1 >= args.size()) {
             hata_ = a + " bir değer bekliyor";

@@ -24,8 +24,7 @@ const char* kodlama_adi(Sozluk_Kodlamasi k) {
 
 }  // namespace
 
-int komut_dict(const std::vector<std::string>& args) {
-    Argumanlar a(args, {{"dict", true}, {"show", false}});
+int komut_dict(Argumanlar& a) {
     const auto yol = a.deger("dict");
     if (!a.hata().empty() || !yol) {
         std::cerr << "velzora-cli dict: " << (a.hata().empty() ? "--dict gerekli" : a.hata())
@@ -35,8 +34,8 @@ int komut_dict(const std::vector<std::string>& args) {
     Sozluk sozluk;
     Dosya_Sonucu dosya;
     if (const auto h = sozluk.oku(*yol, &dosya); h != Sozluk_Hatasi::Yok) {
-        std::cerr << sozluk_hata_metni(h, *yol, dosya) << "\n";
-        return CIKIS_BASARISIZ;
+        std::cerr << "velzora-cli dict: " << sozluk_hata_metni(h, *yol, dosya) << "\n";
+        return CIKIS_HATALI_GIRDI;
     }
 
     const Okuma_Raporu& r = sozluk.rapor();

@@ -9,9 +9,7 @@
 
 namespace velzora::cli {
 
-int komut_random(const std::vector<std::string>& args) {
-    Argumanlar a(args,
-                 {{"rows", true}, {"cols", true}, {"ratio", true}, {"seed", true}, {"out", true}});
+int komut_random(Argumanlar& a) {
     const auto satir = a.tamsayi("rows", EN_AZ_EBAT, EN_COK_EBAT);
     const auto sutun = a.tamsayi("cols", EN_AZ_EBAT, EN_COK_EBAT);
     const auto oran = a.kesir("ratio", 0.0, 1.0);
@@ -32,7 +30,7 @@ int komut_random(const std::vector<std::string>& args) {
     rast_yerlestir(izgara, static_cast<float>(oran.value_or(0.17)), kaynak);
     if (const auto h = sablon_yaz(*cikti, izgara); h != Sablon_Hatasi::Yok) {
         std::cerr << "velzora-cli random: " << sablon_hata_metni(h) << ": " << *cikti << "\n";
-        return CIKIS_BASARISIZ;
+        return CIKIS_YAZILAMADI;
     }
     return CIKIS_TAMAM;
 }

@@ -7,8 +7,7 @@
 
 namespace velzora::cli {
 
-int komut_show(const std::vector<std::string>& args) {
-    Argumanlar a(args, {{"template", true}});
+int komut_show(Argumanlar& a) {
     const auto yol = a.deger("template");
     if (!a.hata().empty() || !yol) {
         std::cerr << "velzora-cli show: " << (a.hata().empty() ? "--template gerekli" : a.hata())

@@ -7,8 +7,7 @@
 
 namespace velzora::cli {
 
-int komut_slots(const std::vector<std::string>& args) {
-    Argumanlar a(args, {{"template", true}, {"grid", true}});
+int komut_slots(Argumanlar& a) {
     Izgara izgara;
     std::string hata = a.hata();
     if (hata.empty())

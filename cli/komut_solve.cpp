@@ -5,9 +5,9 @@
 #include <nlohmann/json.hpp>
 
 #include "argumanlar.h"
+#include "belge_ciktisi.h"
 #include "cozucu/cozucu.h"
 #include "cozucu/soru_satirlari.h"
-#include "cozum_belgesi.h"
 #include "izgara_metni.h"
 #include "komutlar.h"
 #include "ortak/cp1254.h"
@@ -24,7 +24,6 @@ constexpr std::string_view COZUM_BULUNAMADI = "Çözüm Bulunamadı";
 constexpr std::string_view SOLDAN_SAGA = "SOLDAN SAĞA";
 constexpr std::string_view YUKARIDAN_ASAGI = "YUKARIDAN AŞAĞI";
 constexpr std::string_view DURDURULDU = "süre sınırı doldu, arama durduruldu";
-constexpr std::string_view BELGE_YAZILAMADI = "belge yazılamadı";
 
 // Hours keep counting past a day, so a long run is never shown short.
 std::string sure_metni(std::chrono::seconds sure) {
@@ -115,19 +114,7 @@ void duz_yaz(const Bulmaca_Cozucu& c, const Izgara& izgara, bool adaylar) {
 
 }  // namespace
 
-int komut_solve(const std::vector<std::string>& args) {
-    Argumanlar a(args, {{"template", true},
-                        {"grid", true},
-                        {"dict", true},
-                        {"seed", true},
-                        {"repeat", false},
-                        {"time-limit", true},
-                        {"dump-candidates", false},
-                        {"json", false},
-                        {"docx", true},
-                        {"restarts", false},
-                        {"restart-base", true},
-                        {"no-prune", false}});
+int komut_solve(Argumanlar& a) {
     const auto tohum = a.tamsayi("seed", 0, INT64_MAX);
     const auto sure_siniri = a.kesir("time-limit", 0.0, 1e9);
     const auto sozluk_yolu = a.deger("dict");
@@ -140,6 +127,8 @@ int komut_solve(const std::vector<std::string>& args) {
         hata = "--restart-base yalnızca --restarts ile kullanılır";
     if (hata.empty() && a.var_mi("no-prune") && !a.var_mi("restarts"))
         hata = "--no-prune yalnızca --restarts ile kullanılır";
+    if (hata.empty())
+        hata = belge_secenekleri_hatasi(a);
     if (hata.empty())
         hata = bulmaca_yukle(a, izgara);
     if (!hata.empty()) {
@@ -188,12 +177,9 @@ int komut_solve(const std::vector<std::string>& args) {
         duz_yaz(cozucu, izgara, a.var_mi("dump-candidates"));
     if (durum == Cozum_Durumu::Durduruldu)
         std::cerr << "velzora-cli solve: " << DURDURULDU << "\n";
-    // The document is written whatever the outcome, as the export command does.
-    if (const auto belge = a.deger("docx");
-        belge && cozum_belgesi_yaz(*belge, izgara, cozucu) != Belge_Hatasi::Yok) {
-        std::cerr << "velzora-cli solve: " << BELGE_YAZILAMADI << ": " << *belge << "\n";
-        return CIKIS_BASARISIZ;
-    }
+    // The documents are written whatever the outcome, as the export command does.
+    if (!belgeleri_yaz(a, izgara, cozucu))
+        return CIKIS_YAZILAMADI;
     return durum == Cozum_Durumu::Cozuldu ? CIKIS_TAMAM : CIKIS_BASARISIZ;
 }
 

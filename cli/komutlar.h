@@ -1,21 +1,21 @@
-// The subcommands of velzora-cli. Each takes the words after its name and
-// returns the process exit status.
+// The subcommands of velzora-cli. Each takes its options, already read
+// against its table, and returns the process exit status.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "argumanlar.h"
 
 namespace velzora::cli {
 
 // Exit statuses shared by the subcommands.
 inline constexpr int CIKIS_TAMAM = 0;
-inline constexpr int CIKIS_BASARISIZ = 1;
-inline constexpr int CIKIS_HATALI_GIRDI = 2;
+inline constexpr int CIKIS_BASARISIZ = 1;     // not filled, or stopped
+inline constexpr int CIKIS_HATALI_GIRDI = 2;  // bad options or unreadable input
+inline constexpr int CIKIS_YAZILAMADI = 3;    // an output could not be written
 
-int komut_random(const std::vector<std::string>& args);
-int komut_dict(const std::vector<std::string>& args);
-int komut_show(const std::vector<std::string>& args);
-int komut_solve(const std::vector<std::string>& args);
-int komut_slots(const std::vector<std::string>& args);
+int komut_random(Argumanlar& a);
+int komut_dict(Argumanlar& a);
+int komut_show(Argumanlar& a);
+int komut_solve(Argumanlar& a);
+int komut_slots(Argumanlar& a);
 
 }  // namespace velzora::cli

@@ -1,53 +1,66 @@
 // velzora-cli: the headless front end for tests, benchmarks and batch use.
-#include <cstring>
+#include <cstdio>
 #include <iostream>
-#include <string_view>
+#include <string>
+#include <vector>
 
+#include "komut_tablosu.h"
 #include "komutlar.h"
 #include "surum.h"
 
 namespace {
 
-using Komut = int (*)(const std::vector<std::string>&);
+using namespace velzora::cli;
 
-struct Komut_Kaydi {
-    std::string_view ad;
-    Komut islev;
-    std::string_view kullanim;
-};
+bool yardim_mi(const std::string& a) {
+    return a == "--help" || a == "-h";
+}
 
-constexpr Komut_Kaydi KOMUTLAR[] = {
-    {"random", velzora::cli::komut_random,
-     "random --rows R --cols C [--ratio X] [--seed N] --out FILE"},
-    {"dict", velzora::cli::komut_dict, "dict --dict FILE [--show]"},
-    {"show", velzora::cli::komut_show, "show --template FILE"},
-    {"solve", velzora::cli::komut_solve,
-     "solve (--template FILE | --grid FILE) --dict FILE [--seed N] [--repeat] "
-     "[--time-limit SECONDS] [--restarts [--restart-base N] [--no-prune]] [--dump-candidates] "
-     "[--json]"},
-    {"slots", velzora::cli::komut_slots, "slots (--template FILE | --grid FILE)"},
-};
-
-void kullanim_yaz(std::ostream& os) {
-    os << "velzora-cli " << velzora::surum_metni() << "\nKullanım:\n";
-    for (const auto& k : KOMUTLAR)
-        os << "  velzora-cli " << k.kullanim << "\n";
+int calistir(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        kullanim_yaz(std::cerr);
+        return CIKIS_HATALI_GIRDI;
+    }
+    if (yardim_mi(args[0])) {
+        kullanim_yaz(std::cout);
+        return CIKIS_TAMAM;
+    }
+    if (args[0] == "--version") {
+        std::cout << "velzora-cli " << velzora::surum_metni() << "\n";
+        return CIKIS_TAMAM;
+    }
+    const Komut_Tanimi* komut = komut_bul(args[0]);
+    if (komut == nullptr) {
+        std::cerr << "velzora-cli: bilinmeyen komut: " << args[0] << "\n";
+        kullanim_yaz(std::cerr);
+        return CIKIS_HATALI_GIRDI;
+    }
+    const std::vector<std::string> secenekler(args.begin() + 1, args.end());
+    for (const std::string& a : secenekler) {
+        if (yardim_mi(a)) {
+            komut_yardimi_yaz(std::cout, *komut);
+            return CIKIS_TAMAM;
+        }
+    }
+    Argumanlar a(secenekler, komut->secenekler);
+    if (!a.hata().empty()) {
+        std::cerr << "velzora-cli " << komut->ad << ": " << a.hata() << "\n"
+                  << "Ayrıntılar için: velzora-cli " << komut->ad << " --help\n";
+        return CIKIS_HATALI_GIRDI;
+    }
+    return komut->islev(a);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-        kullanim_yaz(argc < 2 ? std::cerr : std::cout);
-        return argc < 2 ? velzora::cli::CIKIS_HATALI_GIRDI : velzora::cli::CIKIS_TAMAM;
+    const int kod = calistir(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that never reached its file is a failure, not a success.
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0) {
+        std::cerr << "velzora-cli: standart çıktı yazılamadı\n";
+        return kod == CIKIS_HATALI_GIRDI ? kod : CIKIS_YAZILAMADI;
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    for (const auto& k : KOMUTLAR) {
-        if (k.ad == argv[1])
-            return k.islev(args);
-    }
-    std::cerr << "velzora-cli: bilinmeyen komut: " << argv[1] << "\n";
-    kullanim_yaz(std::cerr);
-    return velzora::cli::CIKIS_HATALI_GIRDI;
+    return kod;
 }

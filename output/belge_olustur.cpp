@@ -2,29 +2,24 @@
 
 #include <exception>
 
-#include "belge_paketi.h"
 #include "ortak/dosya_islemleri.h"
 
 namespace velzora {
 
-std::optional<std::string> belge_baytlari(const Izgara& izgara,
-                                          const std::vector<std::string>& soldan,
-                                          const std::vector<std::string>& yukaridan) {
+std::optional<std::string> belge_baytlari(const Bulmaca_Icerigi& icerik, Belge_Turu tur) {
     try {
-        const auto parcalar = belge_paketi(izgara, soldan, yukaridan);
+        const auto parcalar = belge_paketi(icerik, tur);
         if (!parcalar)
             return std::nullopt;
         return zip_arsivi(*parcalar);
     } catch (const std::exception&) {
-        // Out of memory: the export ends without a document.
+        // Out of memory: there is no document to write.
         return std::nullopt;
     }
 }
 
-Belge_Hatasi belge_olustur(const std::filesystem::path& yol, const Izgara& izgara,
-                           const std::vector<std::string>& soldan,
-                           const std::vector<std::string>& yukaridan) {
-    const auto bayt = belge_baytlari(izgara, soldan, yukaridan);
+Belge_Hatasi baytlari_yaz(const std::filesystem::path& yol,
+                          const std::optional<std::string>& bayt) {
     if (!bayt)
         return Belge_Hatasi::Olusturulamadi;
     try {
@@ -32,6 +27,11 @@ Belge_Hatasi belge_olustur(const std::filesystem::path& yol, const Izgara& izgar
     } catch (const std::exception&) {
         return Belge_Hatasi::Yazilamadi;
     }
+}
+
+Belge_Hatasi belge_olustur(const std::filesystem::path& yol, const Bulmaca_Icerigi& icerik,
+                           Belge_Turu tur) {
+    return baytlari_yaz(yol, belge_baytlari(icerik, tur));
 }
 
 }  // namespace velzora

@@ -1,13 +1,14 @@
-// The puzzle document for the word processor: an Office Open XML (.docx)
-// file with the title, the empty grid and the numbered clue lists.
+// The puzzle document for the word processor: an Office Open XML file with
+// the title, the empty grid, the numbered clue lists and, when asked, the
+// solution page.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "izgara/izgara.h"
+#include "belge_paketi.h"
+#include "bulmaca_icerigi.h"
 
 namespace velzora {
 
@@ -17,16 +18,17 @@ enum class Belge_Hatasi {
     Yazilamadi       // the file could not be written completely
 };
 
-// The file's bytes. Clue lines are Windows-1254 (as soldan_satirlari and
-// yukaridan_satirlari give them), written in the order given.
-std::optional<std::string> belge_baytlari(const Izgara& izgara,
-                                          const std::vector<std::string>& soldan,
-                                          const std::vector<std::string>& yukaridan);
+// The file's bytes; nullopt if they could not be put together.
+std::optional<std::string> belge_baytlari(const Bulmaca_Icerigi& icerik,
+                                          Belge_Turu tur = Belge_Turu::Belge);
 
 // Writes the document to `yol`; the file appears under its name only when
 // complete, and on failure an existing file is left as it was.
-Belge_Hatasi belge_olustur(const std::filesystem::path& yol, const Izgara& izgara,
-                           const std::vector<std::string>& soldan,
-                           const std::vector<std::string>& yukaridan);
+Belge_Hatasi belge_olustur(const std::filesystem::path& yol, const Bulmaca_Icerigi& icerik,
+                           Belge_Turu tur = Belge_Turu::Belge);
+
+// The same safe replacement for bytes made elsewhere (the PDF); nullopt
+// bytes are a document that could not be put together.
+Belge_Hatasi baytlari_yaz(const std::filesystem::path& yol, const std::optional<std::string>& bayt);
 
 }  // namespace velzora

@@ -170,14 +170,16 @@ std::optional<std::string> uygulama() {
 
 }  // namespace
 
-std::optional<std::vector<Zip_Parcasi>> belge_paketi(const Izgara& izgara,
-                                                     const std::vector<std::string>& soldan,
-                                                     const std::vector<std::string>& yukaridan) {
+std::optional<std::vector<Zip_Parcasi>> belge_paketi(const Bulmaca_Icerigi& icerik,
+                                                     Belge_Turu tur) {
+    // The two differ only in the main part's content type.
+    const char* ana_tur =
+        tur == Belge_Turu::Sablon
+            ? "application/vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml"
+            : "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml";
     std::vector<Parca> parcalar;
     parcalar.push_back({PAKET_ILISKILERI, nullptr, iliskiler(PAKETTEN)});
-    parcalar.push_back(
-        {BELGE, "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml",
-         belge_govdesi(izgara, soldan, yukaridan)});
+    parcalar.push_back({BELGE, ana_tur, belge_govdesi(icerik)});
     parcalar.push_back({BELGE_ILISKILERI, nullptr, iliskiler(BELGEDEN)});
     parcalar.push_back({BICEMLER,
                         "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml",

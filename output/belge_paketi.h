@@ -6,15 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "izgara/izgara.h"
+#include "bulmaca_icerigi.h"
 #include "zip_arsivi.h"
 
 namespace velzora {
 
+enum class Belge_Turu {
+    Belge,  // .docx: a document with a place on disk
+    Sablon  // .dotx: a word processor opens it as a new, untitled document
+};
+
 // The parts in archive order, "[Content_Types].xml" first; nullopt if an
-// XML writer failed. Clue lines are Windows-1254.
-std::optional<std::vector<Zip_Parcasi>> belge_paketi(const Izgara& izgara,
-                                                     const std::vector<std::string>& soldan,
-                                                     const std::vector<std::string>& yukaridan);
+// XML writer failed.
+std::optional<std::vector<Zip_Parcasi>> belge_paketi(const Bulmaca_Icerigi& icerik, Belge_Turu tur);
 
 }  // namespace velzora

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "izgara/rastgele_yerlestir.h"
 #include "izgara/sablon_dosyasi.h"
@@ -34,6 +35,20 @@ constexpr char MENU_HAKKINDA[] = "&Hakkında";
 // How far the grid shrinks to fit before it scrolls, and grows in a maximised window.
 constexpr double EN_KUCUK_OLCEK = 0.5;
 constexpr double EN_BUYUK_OLCEK = 3.0;
+
+// The output menu: the main window runs each command by its item's name;
+// nullptr marks a separator, and the last item is the solution page option.
+constexpr char MENU_CIKTI[] = "&Çıktı";
+constexpr std::array<std::pair<const char*, const char*>, 8> CIKTI_KOMUTLARI{{
+    {"mnuBelge_Ac", "&Kelime İşlemcide Aç"},
+    {"mnuBelge_Kaydet", "&Belge Olarak Kaydet..."},
+    {"mnuPdf_Kaydet", "&PDF Olarak Kaydet..."},
+    {"mnuCiktiAyir1", nullptr},
+    {"mnuOnizleme", "Baskı Ö&nizleme..."},
+    {"mnuYazdir", "&Yazdır..."},
+    {"mnuCiktiAyir2", nullptr},
+    {"mnuCozum_Sayfasi", "Çözüm &Sayfası Ekle"},
+}};
 
 constexpr char YAZILAMAZ[] = "“%1” karakteri bulmacaya yazılamaz.";
 constexpr char KILITLI[] = "Çözüm sürerken bulmaca değiştirilemez.";
@@ -110,6 +125,19 @@ void Bul_Form::menuyu_kur() {
     QAction* mnuBasla = menu_cubugu_->addAction(QString::fromUtf8(MENU_BASLA));
     mnuBasla->setObjectName(QStringLiteral("mnuBasla"));
     connect(mnuBasla, &QAction::triggered, this, &Bul_Form::Kos_istendi);
+
+    QMenu* mnuCikti = menu_cubugu_->addMenu(QString::fromUtf8(MENU_CIKTI));
+    mnuCikti->setObjectName(QStringLiteral("mnuCikti"));
+    for (const auto& [ad, baslik] : CIKTI_KOMUTLARI) {
+        if (baslik == nullptr)
+            ayir(mnuCikti, ad);
+        else
+            ekle(mnuCikti, ad, baslik,
+                 [this, komut = ad] { emit cikti_istendi(QString::fromLatin1(komut)); });
+    }
+    // Off by default: the document is the puzzle alone.
+    cozum_sayfasi_ = mnuCikti->actions().back();
+    cozum_sayfasi_->setCheckable(true);
 
     QMenu* mnuYrd = menu_cubugu_->addMenu(QString::fromUtf8(MENU_YARDIM));
     mnuYrd->setObjectName(QStringLiteral("mnuYrd"));

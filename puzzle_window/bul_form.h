@@ -46,6 +46,9 @@ class Bul_Form : public QWidget {
     void duzenleme_kilidi(bool kilitli);
     bool duzenleme_kilitli() const { return kilitli_; }
 
+    // The output menu's option: a solution page after the puzzle.
+    bool cozum_sayfasi_istendi() const { return cozum_sayfasi_->isChecked(); }
+
     bool Cizim_Tamam() const { return Cizim_Tamam_; }
     int Secili_Satir() const { return Secili_Satir_; }
     int Secili_Sutun() const { return Secili_Sutun_; }
@@ -66,6 +69,8 @@ class Bul_Form : public QWidget {
     void Cikis_istendi();
     void yard_istendi();
     void Hakkinda_istendi();
+    // An item of the output menu, by its name ("mnuPdf_Kaydet").
+    void cikti_istendi(const QString& komut);
     // A short note for the main window's status bar.
     void durum_bildirildi(const QString& metin);
 
@@ -88,6 +93,7 @@ class Bul_Form : public QWidget {
 
     // mnuYeni_Sablon, mnuSablon_Ac, mnuRastgele, mnuTemizle.
     std::array<QAction*, 4> degistiren_komutlar_{};
+    QAction* cozum_sayfasi_ = nullptr;
     bool kilitli_ = false;
 
     bool Cizim_Tamam_ = false;

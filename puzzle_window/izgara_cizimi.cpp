@@ -99,14 +99,17 @@ void Izgara_Gorunumu::ciz(QPainter& p, const QRect& alan, bool isaretli) const {
 }
 
 QImage Izgara_Gorunumu::resim() const {
+    // The cells alone: the view's room beyond them is no part of the grid.
+    const QRect hucreler =
+        hucre_alani({0, 0}).united(hucre_alani({izgara_.Satir_Sayisi(), izgara_.Sutun_Sayisi()}));
     const qreal oran = devicePixelRatioF();
-    QImage resim(size() * oran, QImage::Format_ARGB32_Premultiplied);
+    QImage resim(hucreler.size() * oran, QImage::Format_ARGB32_Premultiplied);
     resim.setDevicePixelRatio(oran);
     // Same DPI as the screen, so the 12 pt text has the size it has on screen.
     resim.setDotsPerMeterX(qRound(dpi_x_ / 0.0254));
     resim.setDotsPerMeterY(qRound(dpi_y_ / 0.0254));
     QPainter p(&resim);
-    ciz(p, rect(), false);
+    ciz(p, hucreler, false);
     return resim;
 }
 

@@ -63,7 +63,8 @@ class Izgara_Gorunumu : public QWidget {
     // current cell changes.
     void hucreye_git(Hucre_Konumu h);
 
-    // The whole grid as drawn, header included, without the current-cell mark.
+    // The whole grid as drawn, header included, without the current-cell mark
+    // and without the view's background around the cells.
     QImage resim() const;
 
     // Twips and the letters' size are drawn at this scale, so that the

@@ -8,7 +8,6 @@
 #include <QStatusBar>
 
 #include "arac_cubugu.h"
-#include "belge_aktarimi.h"
 #include "bul_form.h"
 #include "hakk_form.h"
 #include "pano_kopyasi.h"
@@ -71,6 +70,7 @@ Bul_Form& Ana_Form::bul_formu_hazirla() {
     connect(bul_, &Bul_Form::Kos_istendi, this, &Ana_Form::Kos);
     connect(bul_, &Bul_Form::yard_istendi, this, &Ana_Form::yard);
     connect(bul_, &Bul_Form::Hakkinda_istendi, this, &Ana_Form::Hakkinda_Goster);
+    connect(bul_, &Bul_Form::cikti_istendi, this, &Ana_Form::Cikti_Komutu);
     // The program ends at once; a run in progress stops without a word.
     connect(bul_, &Bul_Form::Cikis_istendi, this, [this] {
         if (calisma_.suruyor())
@@ -150,11 +150,6 @@ void Ana_Form::Kos() {
 void Ana_Form::Pan_Kopyala() {
     if (bul_ != nullptr)
         pano_kopyala(QGuiApplication::clipboard(), bul_->grid().resim());
-}
-
-void Ana_Form::Belgeye_Aktar() {
-    Pan_Kopyala();
-    belgeye_aktar(durum_.Izgara, durum_.Cozucu);
 }
 
 void Ana_Form::Tercihleri_Goster() {

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "ayar_deposu.h"
+#include "bulmaca_icerigi.h"
 #include "cozum_calistirma.h"
 #include "dizinler.h"
 #include "etkilesim.h"
@@ -51,8 +52,11 @@ class Ana_Form : public QMainWindow {
     void Kos();
     // Puts a picture of the grid on the clipboard.
     void Pan_Kopyala();
-    // Writes the puzzle and its clue lists as a word-processor document.
+    // Opens the puzzle and its clue lists in the word processor as a new
+    // document, or offers to save it where nothing can open it.
     void Belgeye_Aktar();
+    // The output menu: save the document or the PDF, preview, print.
+    void Cikti_Komutu(const QString& komut);
     // Shows the preferences dialog without blocking the other windows.
     void Tercihleri_Goster();
     void yard();
@@ -92,6 +96,8 @@ class Ana_Form : public QMainWindow {
     // True, with a word on the status bar, while a solve run forbids
     // commands that change the grid or the template.
     bool komut_reddedildi();
+    // The grid and the clue lines of the last run, for every output.
+    Bulmaca_Icerigi bulmaca_icerigi() const;
 
     Etkilesim& etkilesim_;
     Dizinler dizinler_;

@@ -82,6 +82,6 @@ calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3
 if(NOT EXISTS ${GECICI}/cozumsuz.docx)
   message(FATAL_ERROR "no document after an unsolved run")
 endif()
-calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
+calistir(3 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
          --docx ${GECICI}/yok/bulmaca.docx)
 icermeli("${HATA}" "belge yazılamadı")

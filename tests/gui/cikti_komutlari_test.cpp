@@ -1,9 +1,11 @@
-// The two output commands of the main window: the grid picture on the
-// clipboard, and the puzzle document handed to the desktop's .docx application.
+// The output commands of the main window: the grid picture on the clipboard,
+// the puzzle document the word processor opens as a new one, and the
+// document and PDF saved where the user chooses.
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QUrl>
 #include <QtTest>
 
@@ -11,7 +13,7 @@
 
 #include "ana_form.h"
 #include "bul_form.h"
-#include "ortak/cp1254.h"
+#include "izgara_gorunumu.h"
 #include "test_ortami.h"
 #include "xml_agaci.h"
 #include "zip_okuyucu.h"
@@ -34,6 +36,8 @@ class Cikti_Komutlari_Testi : public QObject {
 
     std::unique_ptr<test::Pencere_Ortami> o_;
     Acilan_Belgeler acilan_;
+    QTemporaryDir araclar_;
+    QByteArray path_;
 
     Ana_Form& baslat() {
         Ana_Form& ana = o_->ana_yap(o_->veri_dizini.path());
@@ -42,37 +46,48 @@ class Cikti_Komutlari_Testi : public QObject {
         return ana;
     }
 
-    // The last exported document's parts.
-    std::map<std::string, std::string> son_belge() {
-        if (acilan_.adresler.isEmpty())
-            qFatal("no document was opened");
-        const QByteArray bayt = test::dosya_icerigi(acilan_.adresler.back().toLocalFile());
-        const auto parcalar = test::zip_parcalari(bayt.toStdString());
-        if (!parcalar)
-            qFatal("the document is not a readable zip");
-        return *parcalar;
+    // What xdg-mime names as the application for the template type.
+    void varsayilan_uygulama(const QByteArray& ad) {
+        const QString betik = araclar_.filePath(QStringLiteral("xdg-mime"));
+        test::dosya_yaz(betik, "#!/bin/sh\necho '" + ad + "'\n");
+        QFile::setPermissions(betik, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    static QString govde_yazisi(const std::map<std::string, std::string>& parcalar) {
-        const auto agac = test::xml_agaci(parcalar.at("word/document.xml"));
+    static std::map<std::string, std::string> parcalar(const QString& yol) {
+        const auto p = test::zip_parcalari(test::dosya_icerigi(yol).toStdString());
+        if (!p)
+            qFatal("%s is not a readable zip", qPrintable(yol));
+        return *p;
+    }
+
+    static QString govde_yazisi(const QString& yol) {
+        const auto agac = test::xml_agaci(parcalar(yol).at("word/document.xml"));
         return agac ? agac->yazi() : QString();
     }
 
   private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("file"), &acilan_, "ac"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    void initTestCase() {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &acilan_, "ac");
+        path_ = qgetenv("PATH");
+        qputenv("PATH", araclar_.path().toLocal8Bit() + ':' + path_);
+    }
+    void cleanupTestCase() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        qputenv("PATH", path_);
+    }
 
     void init() {
         o_ = std::make_unique<test::Pencere_Ortami>();
         // 2 x 2, every cell white: AB over BA when repetition is allowed.
         test::dosya_yaz(o_->veri("sozluk.txt"), "AB:ilk ipucu\r\nBA: ikinci\r\n");
         test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 2  2 \r\n");
+        varsayilan_uygulama("libreoffice-writer.desktop");
         acilan_.adresler.clear();
         QGuiApplication::clipboard()->clear();
     }
     void cleanup() { o_.reset(); }
 
-    void the_clipboard_holds_the_grid_picture_and_no_text() {
+    void the_clipboard_holds_the_grid_picture_alone_and_no_text() {
         Ana_Form& ana = baslat();
         ana.durum().Izgara.siyah_yap(1, 1, Renk_Kodu::Siyah);
         ana.durum().Izgara.harf_yaz(2, 2, "\xDD");
@@ -83,66 +98,117 @@ class Cikti_Komutlari_Testi : public QObject {
         const QMimeData* veri = QGuiApplication::clipboard()->mimeData();
         QVERIFY(veri != nullptr);
         QVERIFY(veri->hasImage());
-        QVERIFY(!veri->hasText());
         QVERIFY(!veri->formats().contains(QStringLiteral("text/plain")));
         const QImage resim = QGuiApplication::clipboard()->image();
-        const QImage beklenen = ana.bul_form()->grid().resim();
-        QCOMPARE(resim.size(), beklenen.size());
+        const Izgara_Gorunumu& grid = ana.bul_form()->grid();
         QCOMPARE(resim.convertToFormat(QImage::Format_RGB32),
-                 beklenen.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(o_->etkilesim.mesajlar.empty());
+                 grid.resim().convertToFormat(QImage::Format_RGB32));
+        // Header and cells, no background band on the right or at the bottom.
+        const QRect hucreler = grid.hucre_alani({0, 0}).united(grid.hucre_alani({2, 2}));
+        QCOMPARE(resim.size(), hucreler.size());
+        QVERIFY(QColor(resim.pixel(resim.width() - 1, resim.height() - 1)) !=
+                Izgara_Gorunumu::KOSE_ZEMINI);
     }
 
-    void export_before_any_solve_has_the_grid_and_empty_clue_lists() {
-        Ana_Form& ana = baslat();
-        ana.arac_tiklandi(QStringLiteral("Duzenle"));
-
-        QCOMPARE(acilan_.adresler.size(), 1);
-        const QString yol = acilan_.adresler.front().toLocalFile();
-        QVERIFY(yol.endsWith(QStringLiteral(".docx")));
-        // A folder of its own that only this user may enter.
-        struct stat st {};
-        QCOMPARE(::stat(QFile::encodeName(QFileInfo(yol).absolutePath()).constData(), &st), 0);
-        QCOMPARE(st.st_mode & 0777, 0700u);
-
-        const QString yazi = govde_yazisi(son_belge());
-        QVERIFY(yazi.contains(QStringLiteral("KARE BULMACA")));
-        QVERIFY(yazi.contains(QStringLiteral("SOLDAN SAĞA")));
-        QVERIFY(!yazi.contains(QStringLiteral("ipucu")));
-        // The clipboard step came first and its picture stays.
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
-    }
-
-    void export_after_a_solve_lists_the_clues_and_leaves_out_the_letters() {
+    void export_opens_a_new_untitled_document_and_changes_nothing() {
         Ana_Form& ana = baslat();
         ana.durum().Tekrar_Izni = true;
         ana.Kos();
         QVERIFY(o_->etkilesim.mesajlar.front().startsWith(QStringLiteral("    Çözüm Bulundu")));
+        auto harfler = [&] {
+            QStringList h;
+            for (int r = 1; r <= 2; ++r)
+                for (int c = 1; c <= 2; ++c)
+                    h << QString::fromStdString(ana.durum().Izgara.harf_al(r, c));
+            return h;
+        };
+        const QStringList once = harfler();
+        const std::vector<int> sira = ana.durum().Cozucu.Sira();
+        const auto sorular = ana.durum().Cozucu.Cozum_Soru_Tablosu();
 
         ana.arac_tiklandi(QStringLiteral("Duzenle"));
-        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        ana.findChild<QAction*>(QStringLiteral("mnuBelge_Ac"))->trigger();
 
         QCOMPARE(acilan_.adresler.size(), 2);
         QVERIFY(acilan_.adresler[0] != acilan_.adresler[1]);
-        const QString yazi = govde_yazisi(son_belge());
-        // Untrimmed clues: the second keeps its leading blank.
-        QVERIFY2(yazi.contains(QStringLiteral(" 1.ilk ipucu")) ||
-                     yazi.contains(QStringLiteral(" 1. ikinci")),
+        const QString yol = acilan_.adresler.back().toLocalFile();
+        // A template in a folder of its own that only this user may enter.
+        QVERIFY(yol.endsWith(QStringLiteral(".dotx")));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(QFileInfo(yol).absolutePath()).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0700u);
+        QVERIFY(parcalar(yol).at("[Content_Types].xml").find("template.main+xml") !=
+                std::string::npos);
+        // Untrimmed clues, no letters: the second keeps its leading blank.
+        const QString yazi = govde_yazisi(yol);
+        QVERIFY2(yazi.contains(QStringLiteral("1.ilk ipucu")) ||
+                     yazi.contains(QStringLiteral("1. ikinci")),
                  qPrintable(yazi));
-        QVERIFY(!yazi.contains(QStringLiteral("AB")));
-        QVERIFY(!yazi.contains(QStringLiteral("BA")));
+        QVERIFY(!yazi.contains(QStringLiteral("AB")) && !yazi.contains(QStringLiteral("BA")));
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        QCOMPARE(o_->etkilesim.mesajlar.size(), 1u);
+
+        // The solution page, when asked for, shows the letters.
+        ana.findChild<QAction*>(QStringLiteral("mnuCozum_Sayfasi"))->trigger();
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        QVERIFY(govde_yazisi(acilan_.adresler.back().toLocalFile()).contains(QStringLiteral("AB")));
+
+        QCOMPARE(harfler(), once);
+        QCOMPARE(ana.durum().Cozucu.Sira(), sira);
+        QCOMPARE(ana.durum().Cozucu.Cozum_Soru_Tablosu(), sorular);
     }
 
-    void an_export_that_cannot_write_ends_silently() {
+    void where_nothing_opens_it_the_document_is_offered_for_saving() {
+        Ana_Form& ana = baslat();
+        varsayilan_uygulama("");
+        const QString hedef = o_->veri("kayit/bulmaca.docx");
+        QDir().mkpath(QFileInfo(hedef).absolutePath());
+        o_->etkilesim.soru_yanitlari = {false, true};
+        o_->etkilesim.dosya_yanitlari = {hedef};
+
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        QVERIFY(!QFile::exists(hedef));
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+
+        QVERIFY(acilan_.adresler.isEmpty());
+        QCOMPARE(o_->etkilesim.sorular.size(), 2u);
+        QVERIFY(o_->etkilesim.sorular[0].startsWith(
+            QStringLiteral("Bu belgeyi açabilecek bir kelime işlemci bulunamadı.")));
+        QVERIFY(parcalar(hedef).at("[Content_Types].xml").find("document.main+xml") !=
+                std::string::npos);
+        QCOMPARE(o_->etkilesim.dosya_istekleri.front().varsayilan_uzanti, QStringLiteral("docx"));
+    }
+
+    void a_document_that_cannot_be_written_is_reported() {
         Ana_Form& ana = baslat();
         const QByteArray eski = qgetenv("TMPDIR");
         qputenv("TMPDIR", o_->veri("yok/olmayan/klasor").toLocal8Bit());
+        o_->etkilesim.soru_yanitlari = {true};
+        o_->etkilesim.dosya_yanitlari = {o_->veri("yok/bulmaca.docx")};
         ana.arac_tiklandi(QStringLiteral("Duzenle"));
         qputenv("TMPDIR", eski);
 
         QVERIFY(acilan_.adresler.isEmpty());
-        QVERIFY(o_->etkilesim.mesajlar.empty());
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        QVERIFY(o_->etkilesim.sorular.front().startsWith(
+            QStringLiteral("Belge geçici klasöre yazılamadı.")));
+        QVERIFY(o_->etkilesim.mesajlar.back().startsWith(QStringLiteral("Belge yazılamadı:")));
+    }
+
+    void the_pdf_goes_where_the_user_chooses() {
+        Ana_Form& ana = baslat();
+        const QString hedef = o_->veri("bulmaca.pdf");
+        o_->etkilesim.dosya_yanitlari = {hedef, o_->veri("yok/bulmaca.pdf"), QString()};
+        QAction* pdf = ana.findChild<QAction*>(QStringLiteral("mnuPdf_Kaydet"));
+        pdf->trigger();
+        QVERIFY(test::dosya_icerigi(hedef).startsWith("%PDF-"));
+        QVERIFY(ana.sbStatusBar()->currentMessage().contains(hedef));
+        pdf->trigger();
+        QCOMPARE(o_->etkilesim.mesajlar.back(),
+                 QStringLiteral("Belge yazılamadı:\n") + o_->veri("yok/bulmaca.pdf"));
+        // Cancelling the dialog writes nothing and says nothing.
+        const auto mesajlar = o_->etkilesim.mesajlar.size();
+        pdf->trigger();
+        QCOMPARE(o_->etkilesim.mesajlar.size(), mesajlar);
     }
 };
 

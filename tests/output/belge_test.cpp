@@ -1,16 +1,22 @@
 #include "belge_olustur.h"
 
+#include <QPdfWriter>
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <optional>
+#include <regex>
 #include <set>
 #include <utility>
 
+#include "baski_cizimi.h"
 #include "gecici_belge.h"
 #include "gecici_dizin.h"
 #include "ornek_bulmaca.h"
 #include "ortak/cp1254.h"
+#include "pdf_belgesi.h"
 #include "xml_agaci.h"
 #include "zip_okuyucu.h"
 
@@ -32,10 +38,9 @@ constexpr int twip(double cm) {
     return static_cast<int>(cm / 2.54 * 1440.0 + 0.5);
 }
 
-std::map<std::string, std::string> paket(const Izgara& izgara,
-                                         const std::vector<std::string>& soldan,
-                                         const std::vector<std::string>& yukaridan) {
-    const auto bayt = belge_baytlari(izgara, soldan, yukaridan);
+std::map<std::string, std::string> paket(const Bulmaca_Icerigi& icerik,
+                                         Belge_Turu tur = Belge_Turu::Belge) {
+    const auto bayt = belge_baytlari(icerik, tur);
     if (!bayt) {
         ADD_FAILURE() << "no document";
         return {};
@@ -59,9 +64,8 @@ Xml_Dugumu agac(const std::string& bayt) {
 }
 
 // word/document.xml's body.
-Xml_Dugumu govde(const Izgara& izgara, const std::vector<std::string>& soldan,
-                 const std::vector<std::string>& yukaridan) {
-    const Xml_Dugumu belge = agac(paket(izgara, soldan, yukaridan)["word/document.xml"]);
+Xml_Dugumu govde(const Bulmaca_Icerigi& icerik) {
+    const Xml_Dugumu belge = agac(paket(icerik)["word/document.xml"]);
     const Xml_Dugumu* body = belge.ilk("body");
     if (!body) {
         ADD_FAILURE() << "no body";
@@ -70,8 +74,9 @@ Xml_Dugumu govde(const Izgara& izgara, const std::vector<std::string>& soldan,
     return *body;
 }
 
-std::vector<std::string> bos_satirlar(int n) {
-    return std::vector<std::string>(n);
+Bulmaca_Icerigi bos_listeli(const Izgara& g, bool cozum = false) {
+    return {g, std::vector<std::string>(g.Satir_Sayisi()),
+            std::vector<std::string>(g.Sutun_Sayisi()), cozum};
 }
 
 // An attribute found by a path of child names; "<yok>" when an element is missing.
@@ -90,24 +95,38 @@ int sayi(const Xml_Dugumu* d, const char* yol, const char* nitelik = "val") {
     return QString::fromStdString(ozellik(d, yol, nitelik)).toInt();
 }
 
-// The lines of a list paragraph: text and tabs up to each manual break; text
-// after the last break would make one more line.
-std::vector<std::string> liste_satirlari(const Xml_Dugumu& p) {
-    std::vector<std::string> satirlar;
-    std::optional<QString> satir;
+// A paragraph's text with its tabs, as it reads: the break chances after
+// "..." left out.
+std::string paragraf_metni(const Xml_Dugumu& p) {
+    QString metin;
     for (const auto* r : p.cocuk(QStringLiteral("r"))) {
-        for (const auto& c : r->cocuklar) {
-            if (c.ad == QLatin1String("t"))
-                satir = satir.value_or(QString()) + c.metin;
-            else if (c.ad == QLatin1String("tab"))
-                satir = satir.value_or(QString()) + QLatin1Char('\t');
-            else if (c.ad == QLatin1String("br"))
-                satirlar.push_back(S(std::exchange(satir, std::nullopt).value_or(QString())));
-        }
+        for (const auto& c : r->cocuklar)
+            metin += c.ad == QLatin1String("tab") ? QStringLiteral("\t") : c.metin;
     }
-    if (satir)
-        satirlar.push_back(S(*satir));
-    return satirlar;
+    return S(metin.remove(QChar(0x200B)));
+}
+
+// The body's parts in order: the paragraph that ends each section, and the
+// clue paragraphs after each heading.
+struct Govde_Parcalari {
+    std::vector<const Xml_Dugumu*> bolum_sonlari;  // sectPr, last the body's own
+    std::vector<const Xml_Dugumu*> soldan, yukaridan;
+    std::vector<const Xml_Dugumu*> tablolar;
+};
+
+Govde_Parcalari parcalar(const Xml_Dugumu& body) {
+    Govde_Parcalari g{
+        body.altlar(QStringLiteral("sectPr")), {}, {}, body.cocuk(QStringLiteral("tbl"))};
+    std::vector<const Xml_Dugumu*>* liste = nullptr;
+    for (const auto* p : body.cocuk(QStringLiteral("p"))) {
+        if (p->yazi() == QStringLiteral("SOLDAN SAĞA"))
+            liste = &g.soldan;
+        else if (p->yazi() == QStringLiteral("YUKARIDAN AŞAĞI"))
+            liste = &g.yukaridan;
+        else if (liste && ozellik(p, "pPr/keepLines", "val") != "<yok>")
+            liste->push_back(p);
+    }
+    return g;
 }
 
 // Per cell: top, left, bottom, right; '1' a single line, '-' none. The
@@ -137,180 +156,194 @@ TEST(Belge, GridTableCarriesHeaderNumbersRulesAndShadesExactlyTheBlackSquares) {
         for (int c = 1; c <= 11; ++c)
             g.harf_yaz(r, c, "K");
 
-    const Xml_Dugumu body = govde(g, bos_satirlar(4), bos_satirlar(11));
-    const auto tablolar = body.cocuk(QStringLiteral("tbl"));
-    ASSERT_EQ(tablolar.size(), 1u);
-    const Xml_Dugumu& tbl = *tablolar[0];
-    EXPECT_EQ(ozellik(&tbl, "tblPr/jc"), "center");
-
-    const auto sutunlar = tbl.ilk(QStringLiteral("tblGrid"))->cocuk(QStringLiteral("gridCol"));
-    ASSERT_EQ(sutunlar.size(), 12u);
-    for (const auto* s : sutunlar)
-        EXPECT_EQ(s->nitelik(QStringLiteral("w")).toInt(), twip(0.7));
-
-    const auto satirlar = tbl.cocuk(QStringLiteral("tr"));
-    ASSERT_EQ(satirlar.size(), 5u);
-    for (int i = 1; i <= 5; ++i) {
-        const Xml_Dugumu& tr = *satirlar[i - 1];
-        EXPECT_EQ(ozellik(&tr, "trPr/trHeight", "hRule"), "exact");
-        const auto hucreler = tr.cocuk(QStringLiteral("tc"));
-        ASSERT_EQ(hucreler.size(), 12u);
-        for (int j = 1; j <= 12; ++j) {
-            const Xml_Dugumu& tc = *hucreler[j - 1];
-            SCOPED_TRACE(testing::Message() << "table cell " << i << ", " << j);
-            QString numara;
-            if (i == 1 && j > 1)
-                numara = QString::number(j - 1);
-            if (j == 1 && i > 1)
-                numara = QString::number(i - 1);
-            EXPECT_EQ(S(tc.yazi()), S(numara)) << "numbers only, never letters";
-            EXPECT_EQ(cizgiler(tc), i == 1 ? (j == 1 ? "----" : "--1-") : j == 1 ? "---1" : "1111");
-
-            const bool siyah = siyahlar.count({i - 1, j - 1}) > 0;
-            const Xml_Dugumu* shd = tc.ilk(QStringLiteral("tcPr"))->ilk(QStringLiteral("shd"));
-            EXPECT_EQ(shd != nullptr, siyah);
-            if (shd) {
-                EXPECT_EQ(shd->nitelik(QStringLiteral("fill")), "000000");
+    // The solution page repeats the table with the letters of the white cells.
+    const Xml_Dugumu body = govde(bos_listeli(g, true));
+    const Govde_Parcalari b = parcalar(body);
+    ASSERT_EQ(b.tablolar.size(), 2u);
+    ASSERT_EQ(b.bolum_sonlari.size(), 4u);
+    EXPECT_EQ(ozellik(b.bolum_sonlari[3], "type"), "nextPage") << "a page of its own";
+    for (int t = 0; t < 2; ++t) {
+        const Xml_Dugumu& tbl = *b.tablolar[static_cast<std::size_t>(t)];
+        EXPECT_EQ(ozellik(&tbl, "tblPr/jc"), "center");
+        const auto sutunlar = tbl.ilk(QStringLiteral("tblGrid"))->cocuk(QStringLiteral("gridCol"));
+        ASSERT_EQ(sutunlar.size(), 12u);
+        for (const auto* s : sutunlar)
+            EXPECT_EQ(s->nitelik(QStringLiteral("w")).toInt(), twip(0.7));
+        const auto satirlar = tbl.cocuk(QStringLiteral("tr"));
+        ASSERT_EQ(satirlar.size(), 5u);
+        for (int i = 1; i <= 5; ++i) {
+            const Xml_Dugumu& tr = *satirlar[i - 1];
+            EXPECT_EQ(ozellik(&tr, "trPr/trHeight", "hRule"), "exact");
+            const auto hucreler = tr.cocuk(QStringLiteral("tc"));
+            ASSERT_EQ(hucreler.size(), 12u);
+            for (int j = 1; j <= 12; ++j) {
+                const Xml_Dugumu& tc = *hucreler[j - 1];
+                SCOPED_TRACE(testing::Message() << "table " << t << ", cell " << i << ", " << j);
+                const bool siyah = siyahlar.count({i - 1, j - 1}) > 0;
+                QString yazi;
+                if (i == 1 && j > 1)
+                    yazi = QString::number(j - 1);
+                else if (j == 1 && i > 1)
+                    yazi = QString::number(i - 1);
+                else if (t == 1 && i > 1 && !siyah)
+                    yazi = QStringLiteral("K");
+                EXPECT_EQ(S(tc.yazi()), S(yazi));
+                EXPECT_EQ(cizgiler(tc), i == 1   ? (j == 1 ? "----" : "--1-")
+                                        : j == 1 ? "---1"
+                                                 : "1111");
+                const Xml_Dugumu* shd = tc.ilk(QStringLiteral("tcPr"))->ilk(QStringLiteral("shd"));
+                EXPECT_EQ(shd != nullptr, siyah);
+                if (shd) {
+                    EXPECT_EQ(shd->nitelik(QStringLiteral("fill")), "000000");
+                }
+                for (const auto* p : tc.cocuk(QStringLiteral("p")))
+                    EXPECT_EQ(ozellik(p, "pPr/jc"), "center");
             }
-            for (const auto* p : tc.cocuk(QStringLiteral("p")))
-                EXPECT_EQ(ozellik(p, "pPr/jc"), "center");
         }
     }
 }
 
-TEST(Belge, GridsTooLargeForThePageShrinkToFitIt) {
-    const int metin_genisligi = twip(21.0) - 2 * twip(2.5);
-    const int metin_yuksekligi = twip(29.7) - 2 * twip(2.5);
-    for (auto [R, C] : {std::pair{2, 2}, {31, 21}, {50, 50}, {50, 2}, {2, 50}}) {
-        SCOPED_TRACE(testing::Message() << R << " x " << C);
+TEST(Belge, EverySizeFromTwoToFiftyKeepsItsGridOnOnePageWithLegibleNumbers) {
+    struct Durum {
+        int R, C;
+        bool ayri_sayfa, yatay;
+    };
+    for (const Durum d : {Durum{2, 2, false, false},
+                          {9, 9, false, false},
+                          {21, 21, false, false},
+                          {31, 21, false, false},
+                          {30, 30, true, false},
+                          {50, 50, true, false},
+                          {15, 50, true, true},
+                          {50, 15, true, false}}) {
+        SCOPED_TRACE(testing::Message() << d.R << " x " << d.C);
         Izgara g;
-        g.ebat_ver(R, C);
-        const Xml_Dugumu body = govde(g, bos_satirlar(R), bos_satirlar(C));
-        const Xml_Dugumu* tbl = body.ilk(QStringLiteral("tbl"));
-        ASSERT_NE(tbl, nullptr);
+        g.ebat_ver(d.R, d.C);
+        const Xml_Dugumu body = govde(bos_listeli(g));
+        const Govde_Parcalari b = parcalar(body);
+        ASSERT_EQ(b.bolum_sonlari.size(), 3u) << "grid, clues, balancing";
+        const Xml_Dugumu* izgara_bolumu = b.bolum_sonlari[0];
+        const Xml_Dugumu* soru_bolumu = b.bolum_sonlari[1];
+        EXPECT_EQ(ozellik(izgara_bolumu, "pgSz", "orient"), d.yatay ? "landscape" : "portrait");
+        EXPECT_EQ(ozellik(soru_bolumu, "type"), d.ayri_sayfa ? "nextPage" : "continuous");
+        EXPECT_EQ(ozellik(soru_bolumu, "pgSz", "orient"), "portrait");
+        EXPECT_EQ(ozellik(soru_bolumu, "cols", "num"), "2");
+        // A continuous one-column section after the clues balances their columns.
+        EXPECT_EQ(ozellik(b.bolum_sonlari[2], "type"), "continuous");
+        EXPECT_LE(sayi(b.bolum_sonlari[2], "cols", "num"), 1);
+
+        const Xml_Dugumu* tbl = b.tablolar[0];
         const int kenar = sayi(tbl, "tblGrid/gridCol", "w");
         const auto satirlar = tbl->cocuk(QStringLiteral("tr"));
-        ASSERT_EQ(static_cast<int>(satirlar.size()), R + 1);
         EXPECT_EQ(sayi(satirlar[0], "trPr/trHeight"), kenar) << "square cells";
-        if (R <= 31 && C <= 21) {
+        EXPECT_NE(ozellik(satirlar[0], "trPr/cantSplit"), "<yok>");
+        if (!d.ayri_sayfa) {
             EXPECT_EQ(kenar, twip(0.7));
-        } else {
-            EXPECT_LE((C + 1) * kenar, metin_genisligi);
-            // Below the title line and its 20 pt.
-            EXPECT_LE((R + 1) * kenar, metin_yuksekligi - 2 * 16 * 20 - 20 * 20);
         }
-        // The largest number still fits its cell.
+        EXPECT_GE(kenar, twip(0.36));
+        const int genislik =
+            sayi(izgara_bolumu, "pgSz", "w") - 2 * sayi(izgara_bolumu, "pgMar", "left");
+        const int yukseklik =
+            sayi(izgara_bolumu, "pgSz", "h") - 2 * sayi(izgara_bolumu, "pgMar", "top");
+        EXPECT_LE((d.C + 1) * kenar, genislik);
+        EXPECT_LE((d.R + 1) * kenar + 20 * (2 * 16 + 20), yukseklik) << "below the title";
+        // The largest number fits its cell and stays readable.
         const auto numara = satirlar[0]->cocuk(QStringLiteral("tc")).back();
-        EXPECT_EQ(S(numara->yazi()), std::to_string(C));
-        const int boy = sayi(numara, "p/r/rPr/sz") * 10;  // twips, from half points
-        EXPECT_GT(boy, 0);
-        EXPECT_LE(boy * static_cast<int>(std::to_string(C).size()) * 6 / 10, kenar);
-        EXPECT_LE(boy, kenar);
+        EXPECT_EQ(S(numara->yazi()), std::to_string(d.C));
+        const int yarim_punto = sayi(numara, "p/r/rPr/sz");
+        EXPECT_GE(yarim_punto, 14) << "7 pt or more";
+        EXPECT_LE(yarim_punto * 10 * static_cast<int>(std::to_string(d.C).size()) / 2, kenar);
     }
 }
 
-TEST(Belge, A4PageTitleAndAContinuousSectionOfTwoTextColumns) {
+TEST(Belge, TitleGridThenCluesUnderTheirHeadingsWithRoomBetween) {
     Izgara g;
     g.ebat_ver(3, 3);
-    const Xml_Dugumu body = govde(g, bos_satirlar(3), bos_satirlar(3));
-
-    std::vector<QString> sira;
-    for (const auto& c : body.cocuklar)
-        sira.push_back(c.ad);
-    ASSERT_EQ(sira, (std::vector<QString>{"p", "tbl", "p", "p", "p", "p", "p", "sectPr"}));
+    const Xml_Dugumu body = govde(bos_listeli(g));
+    ASSERT_GE(body.cocuklar.size(), 3u);
     const Xml_Dugumu& baslik = body.cocuklar[0];
-    const Xml_Dugumu& bolum_sonu = body.cocuklar[2];
-    const Xml_Dugumu& soldan = body.cocuklar[3];
-    const Xml_Dugumu& yukaridan = body.cocuklar[5];
-
     EXPECT_EQ(S(baslik.yazi()), "KARE BULMACA");
     EXPECT_EQ(ozellik(&baslik, "pPr/jc"), "center");
+    EXPECT_EQ(body.cocuklar[1].ad, "tbl");
 
-    // The grid's section starts a new page; the clues follow on the same page.
-    const Xml_Dugumu* ilk_bolum =
-        bolum_sonu.ilk(QStringLiteral("pPr"))->ilk(QStringLiteral("sectPr"));
-    ASSERT_NE(ilk_bolum, nullptr);
-    EXPECT_TRUE(bolum_sonu.yazi().isEmpty());
-    EXPECT_EQ(ozellik(ilk_bolum, "type"), "nextPage");
-    const Xml_Dugumu* son_bolum = &body.cocuklar.back();
-    EXPECT_EQ(ozellik(son_bolum, "type"), "continuous");
-    for (const Xml_Dugumu* b : {ilk_bolum, son_bolum}) {
-        EXPECT_EQ(sayi(b, "pgSz", "w"), twip(21.0));
-        EXPECT_EQ(sayi(b, "pgSz", "h"), twip(29.7));
+    const Govde_Parcalari b = parcalar(body);
+    ASSERT_EQ(b.bolum_sonlari.size(), 3u) << "no solution page unless asked";
+    for (const Xml_Dugumu* bolum : b.bolum_sonlari) {
+        EXPECT_EQ(sayi(bolum, "pgSz", "w"), twip(21.0));
+        EXPECT_EQ(sayi(bolum, "pgSz", "h"), twip(29.7));
         for (const char* kenar : {"top", "bottom", "left", "right"})
-            EXPECT_EQ(sayi(b, "pgMar", kenar), twip(2.5)) << kenar;
+            EXPECT_EQ(sayi(bolum, "pgMar", kenar), twip(2.5)) << kenar;
     }
-    EXPECT_LE(sayi(ilk_bolum, "cols", "num"), 1) << "one column";
-
-    const Xml_Dugumu* cols = son_bolum->ilk(QStringLiteral("cols"));
-    ASSERT_NE(cols, nullptr);
-    EXPECT_EQ(cols->nitelik(QStringLiteral("num")), "2");
-    const auto col = cols->cocuk(QStringLiteral("col"));
+    const auto col = b.bolum_sonlari[1]->ilk(QStringLiteral("cols"))->cocuk(QStringLiteral("col"));
     ASSERT_EQ(col.size(), 2u);
     const int genislik1 = col[0]->nitelik(QStringLiteral("w")).toInt();
     const int aralik = col[0]->nitelik(QStringLiteral("space")).toInt();
     const int genislik2 = col[1]->nitelik(QStringLiteral("w")).toInt();
-    EXPECT_NEAR(genislik2, genislik1, twip(0.01));
+    EXPECT_NEAR(genislik1, twip(7.38), 1);
+    EXPECT_NEAR(aralik, twip(1.25), 1);
     EXPECT_LE(genislik1 + aralik + genislik2, twip(21.0) - 2 * twip(2.5)) << "fits the page";
 
-    EXPECT_EQ(S(soldan.yazi()), "SOLDAN SAĞA");
-    EXPECT_EQ(S(yukaridan.yazi()), "YUKARIDAN AŞAĞI");
-    for (const Xml_Dugumu* p : {&soldan, &yukaridan})
+    // Each heading: bold, kept with its first line, with space above it;
+    // the down heading centred.
+    for (const QString& ad : {QStringLiteral("SOLDAN SAĞA"), QStringLiteral("YUKARIDAN AŞAĞI")}) {
+        const auto p = std::find_if(body.cocuklar.begin(), body.cocuklar.end(),
+                                    [&](const Xml_Dugumu& c) { return c.yazi() == ad; });
+        ASSERT_NE(p, body.cocuklar.end());
+        EXPECT_NE(ozellik(&*p, "pPr/keepNext"), "<yok>");
+        EXPECT_GE(sayi(&*p, "pPr/spacing", "before"), 12 * 20);
         EXPECT_NE(ozellik(p->cocuk(QStringLiteral("r")).back(), "rPr/b"), "<yok>");
-    // The down heading starts the second text column.
-    const auto yukaridan_runs = yukaridan.cocuk(QStringLiteral("r"));
-    ASSERT_GE(yukaridan_runs.size(), 2u);
-    EXPECT_EQ(ozellik(yukaridan_runs[0], "br", "type"), "column");
-    EXPECT_EQ(S(body.cocuklar[4].yazi()), "");
-}
-
-TEST(Belge, OneListLinePerRowAndPerColumnEachEndingInAManualBreak) {
-    const test::Ornek_Bulmaca o;
-    const Xml_Dugumu body = govde(o.izgara, o.soldan, o.yukaridan);
-    ASSERT_EQ(body.cocuklar.size(), 8u);
-    for (auto [p, beklenen] :
-         {std::pair{&body.cocuklar[4], &o.soldan}, std::pair{&body.cocuklar[6], &o.yukaridan}}) {
-        EXPECT_EQ(ozellik(p, "pPr/jc"), "left");
-        std::vector<std::string> utf8;
-        for (const auto& satir : *beklenen)
-            utf8.push_back(cp1254_utf8(satir));
-        EXPECT_EQ(liste_satirlari(*p), utf8);
-        for (const auto* r : p->cocuk(QStringLiteral("r"))) {
-            EXPECT_EQ(ozellik(r, "rPr/sz"), "24");
-            EXPECT_EQ(ozellik(r, "rPr/b"), "<yok>");
-        }
+        EXPECT_EQ(ozellik(&*p, "pPr/jc"), ad.startsWith(QLatin1Char('Y')) ? "center" : "<yok>");
     }
 }
 
-TEST(Belge, BeforeAnySolveBothListsAreLineBreaksOnly) {
-    Izgara g;
-    g.ebat_ver(5, 3);
-    const Xml_Dugumu body = govde(g, bos_satirlar(5), bos_satirlar(3));
-    ASSERT_EQ(body.cocuklar.size(), 8u);
-    for (auto [p, adet] : {std::pair{&body.cocuklar[4], 5u}, std::pair{&body.cocuklar[6], 3u}}) {
-        EXPECT_TRUE(p->yazi().isEmpty());
-        EXPECT_EQ(p->altlar(QStringLiteral("br")).size(), adet);
+TEST(Belge, OneParagraphPerClueLineWrappedUnderItsText) {
+    const test::Ornek_Bulmaca o;
+    const Xml_Dugumu body = govde(o.icerik());
+    const Govde_Parcalari b = parcalar(body);
+    for (auto [paragraflar, beklenen] :
+         {std::pair{&b.soldan, &o.soldan}, std::pair{&b.yukaridan, &o.yukaridan}}) {
+        ASSERT_EQ(paragraflar->size(), beklenen->size());
+        for (std::size_t i = 0; i < beklenen->size(); ++i) {
+            const Xml_Dugumu* p = (*paragraflar)[i];
+            const std::string& satir = (*beklenen)[i];
+            EXPECT_EQ(paragraf_metni(*p), cp1254_utf8(satir));
+            for (const auto* r : p->cocuk(QStringLiteral("r"))) {
+                EXPECT_EQ(ozellik(r, "rPr/sz"), "24");
+                EXPECT_EQ(ozellik(r, "rPr/b"), "<yok>");
+            }
+            // " 7." and " 12." in Times New Roman: 12 and 18 points.
+            const std::size_t rakam = satir.empty() ? 0 : satir.find('.') - 1;
+            const int girinti = satir.empty() ? 0 : static_cast<int>(20 * 6 * (rakam + 1));
+            EXPECT_EQ(sayi(p, "pPr/ind", "hanging"), girinti) << satir;
+            EXPECT_EQ(sayi(p, "pPr/ind", "left"), girinti);
+        }
     }
 }
 
 TEST(Belge, ClueTextBecomesSafeUnicodeAndKeepsItsBlanks) {
     Izgara g;
     g.ebat_ver(2, 2);
-    const std::vector<std::string> soldan{
-        " 1. \xDD\xFE"
-        "ler \xFC\xE7 <&> \"a\" ",
-        " 2.a\tb\x01\x0B\x1F"
-        "c\x81"};
-    const Xml_Dugumu body = govde(g, soldan, bos_satirlar(2));
-    ASSERT_EQ(body.cocuklar.size(), 8u);
+    const Bulmaca_Icerigi icerik{g,
+                                 {" 1. \xDD\xFE"
+                                  "ler \xFC\xE7 <&> \"a\" ",
+                                  " 2.a\tb\x01\x0B\x1F"
+                                  "c\x81",
+                                  " 3.a...b"},
+                                 {"", ""}};
+    const Xml_Dugumu body = govde(icerik);
+    const Govde_Parcalari b = parcalar(body);
+    ASSERT_EQ(b.soldan.size(), 3u);
     // Tab kept as the word processor's tab; control characters dropped; a
     // byte the code page leaves undefined shows as the replacement character.
-    EXPECT_EQ(liste_satirlari(body.cocuklar[4]),
-              (std::vector<std::string>{" 1. İşler üç <&> \"a\" ", " 2.a\tbc\uFFFD"}));
-    for (const auto* t : body.cocuklar[4].altlar(QStringLiteral("t"))) {
+    EXPECT_EQ(paragraf_metni(*b.soldan[0]), " 1. İşler üç <&> \"a\" ");
+    EXPECT_EQ(paragraf_metni(*b.soldan[1]), " 2.a\tbc\uFFFD");
+    // The line may break after "...", between two clues.
+    EXPECT_EQ(S(b.soldan[2]->yazi()), " 3.a...\u200Bb");
+    for (const auto* t : b.soldan[0]->altlar(QStringLiteral("t"))) {
         EXPECT_EQ(t->nitelik(QStringLiteral("space")), "preserve");
         EXPECT_EQ(t->nitelik_ad_alanlari.at(QStringLiteral("space")), XML_AD_ALANI);
     }
+    EXPECT_EQ(b.yukaridan.size(), 2u) << "an empty line stays, as a blank line";
 }
 
 // "a/_rels/b.xml.rels" holds the relationships of "a/b.xml", whose relative
@@ -332,7 +365,7 @@ void wml_ad_alaninda(const Xml_Dugumu& d) {
 
 TEST(Belge, PackageIsCompleteAndEveryPartWellFormed) {
     const test::Ornek_Bulmaca o;
-    const auto parcalar = paket(o.izgara, o.soldan, o.yukaridan);
+    const auto parcalar = paket(o.icerik(true));
     ASSERT_TRUE(parcalar.count("[Content_Types].xml"));
     ASSERT_TRUE(parcalar.count("_rels/.rels"));
 
@@ -391,18 +424,73 @@ TEST(Belge, PackageIsCompleteAndEveryPartWellFormed) {
     EXPECT_EQ(S(icerik_turu(ana_belge)),
               "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
     wml_ad_alaninda(agaclar[ana_belge]);
+
+    // The template differs only in the main part's type, which makes the
+    // word processor open it as a new, untitled document.
+    const auto sablon = paket(o.icerik(true), Belge_Turu::Sablon);
+    EXPECT_EQ(sablon.at("word/document.xml"), parcalar.at("word/document.xml"));
+    EXPECT_NE(sablon.at("[Content_Types].xml").find("wordprocessingml.template.main+xml\"/>"),
+              std::string::npos);
 }
 
-TEST(Belge, FileAppearsWholeOrNotAtAll) {
+TEST(Belge, FilesAppearWholeOrNotAtAll) {
     const test::Ornek_Bulmaca o;
+    const Yazi_Ortami ortam;
     Gecici_Dizin d;
-    EXPECT_EQ(belge_olustur(d / "b.docx", o.izgara, o.soldan, o.yukaridan), Belge_Hatasi::Yok);
+    EXPECT_EQ(belge_olustur(d / "b.docx", o.icerik()), Belge_Hatasi::Yok);
     const auto parcalar = test::zip_parcalari(Gecici_Dizin::oku(d / "b.docx"));
     ASSERT_TRUE(parcalar);
     EXPECT_TRUE(parcalar->count("word/document.xml"));
-    // The safe replacement is the template file's; here a failure must show.
-    EXPECT_EQ(belge_olustur(d / "yok" / "b.docx", o.izgara, o.soldan, o.yukaridan),
-              Belge_Hatasi::Yazilamadi);
+    EXPECT_EQ(pdf_olustur(d / "b.pdf", o.icerik()), Belge_Hatasi::Yok);
+    EXPECT_EQ(Gecici_Dizin::oku(d / "b.pdf").substr(0, 5), "%PDF-");
+    // A failure must show, and leaves nothing behind.
+    EXPECT_EQ(belge_olustur(d / "yok" / "b.docx", o.icerik()), Belge_Hatasi::Yazilamadi);
+    EXPECT_EQ(pdf_olustur(d / "yok" / "b.pdf", o.icerik()), Belge_Hatasi::Yazilamadi);
+    QPdfWriter yazilamayan(QString::fromStdString((d / "yok" / "c.pdf").string()));
+    EXPECT_EQ(baski_ciz(yazilamayan, o.icerik()), Baski_Sonucu::Basarisiz);
+}
+
+// The PDF's pages in order, each as its width and height in points.
+std::vector<std::pair<int, int>> pdf_sayfalari(const std::string& pdf) {
+    static const std::regex kutu(R"(/MediaBox \[0 0 (\d+)\.?\d* (\d+)\.?\d*\])");
+    std::vector<std::pair<int, int>> sayfalar;
+    for (auto i = std::sregex_iterator(pdf.begin(), pdf.end(), kutu); i != std::sregex_iterator();
+         ++i)
+        sayfalar.emplace_back(std::stoi((*i)[1]), std::stoi((*i)[2]));
+    return sayfalar;
+}
+
+TEST(Pdf, PagesFollowTheDocumentsLayout) {
+    const Yazi_Ortami ortam;
+    const std::pair<int, int> dikey{595, 842}, yatay{842, 595};
+    struct Durum {
+        int R, C;
+        bool cozum;
+        std::vector<std::pair<int, int>> ilk_iki;  // the first two pages
+    };
+    for (const auto& d :
+         {Durum{2, 2, false, {dikey}}, Durum{2, 2, true, {dikey, dikey}},
+          Durum{50, 50, true, {dikey, dikey}}, Durum{15, 50, true, {yatay, dikey}}}) {
+        SCOPED_TRACE(testing::Message()
+                     << d.R << " x " << d.C << (d.cozum ? " with solution" : ""));
+        test::Ornek_Bulmaca o(d.R);
+        if (d.R != d.C) {
+            o.izgara.ebat_ver(d.R, d.C);
+            o.soldan.resize(static_cast<std::size_t>(d.R));
+            o.yukaridan.resize(static_cast<std::size_t>(d.C));
+        }
+        const auto pdf = pdf_baytlari(o.icerik(d.cozum));
+        ASSERT_TRUE(pdf);
+        const auto sayfalar = pdf_sayfalari(*pdf);
+        ASSERT_GE(sayfalar.size(), d.ilk_iki.size());
+        EXPECT_TRUE(std::equal(d.ilk_iki.begin(), d.ilk_iki.end(), sayfalar.begin()));
+        if (d.cozum) {
+            EXPECT_EQ(sayfalar.back(), sayfalar.front()) << "the solution as the grid's page";
+        }
+        if (d.R == 50) {
+            EXPECT_GE(sayfalar.size(), 4u) << "grid, clues over two pages, solution";
+        }
+    }
 }
 
 TEST(GeciciBelge, EveryExportGetsAPrivateFolderOfItsOwn) {
@@ -416,7 +504,7 @@ TEST(GeciciBelge, EveryExportGetsAPrivateFolderOfItsOwn) {
         EXPECT_TRUE(S_ISDIR(durum.st_mode));
         EXPECT_EQ(durum.st_mode & 0777, 0700u);
         EXPECT_FALSE(std::filesystem::exists(yol));
-        EXPECT_EQ(yol.extension(), ".docx");
+        EXPECT_EQ(yol.extension(), ".dotx");
         std::filesystem::remove_all(yol.parent_path());
     }
 }

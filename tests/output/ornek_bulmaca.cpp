@@ -34,14 +34,21 @@ constexpr const char* IPUCLARI[] = {
     "İlave",           "Öğrenci",          "Gümüş", "Üzüm suyu", "Geçit", "Tavla pulu", "Bir nota",
     " Baştaki boşluk", "Az & çok <değil>",
 };
+// Long enough to wrap in its column; every seventh slot has it.
+constexpr const char* UZUN_IPUCU =
+    "Atom numarası 86, atom ağırlığı 222 olan, radyoaktif bir soy gaz";
+
+bool siyah_mi(int ebat, int r, int c) {
+    return ebat == 15 ? DESEN[r - 1][c - 1] == '#' : (r * 7 + c * 3) % 11 == 0;
+}
 
 }  // namespace
 
-Ornek_Bulmaca::Ornek_Bulmaca() {
-    izgara.ebat_ver(15, 15);
-    for (int r = 1; r <= 15; ++r) {
-        for (int c = 1; c <= 15; ++c) {
-            if (DESEN[r - 1][c - 1] == '#')
+Ornek_Bulmaca::Ornek_Bulmaca(int ebat) {
+    izgara.ebat_ver(ebat, ebat);
+    for (int r = 1; r <= ebat; ++r) {
+        for (int c = 1; c <= ebat; ++c) {
+            if (siyah_mi(ebat, r, c))
                 izgara.siyah_yap(r, c, Renk_Kodu::Siyah);
             else
                 izgara.harf_yaz(r, c, std::string(1, static_cast<char>('A' + (r + c) % 26)));
@@ -61,10 +68,10 @@ Ornek_Bulmaca::Ornek_Bulmaca() {
     constexpr int ipucu_sayisi = static_cast<int>(std::size(IPUCLARI));
     for (int j = 1; j <= n; ++j)
         Cozum_Soru[static_cast<std::size_t>(j)] =
-            utf8_cp1254(IPUCLARI[(j - 1) % ipucu_sayisi]).value();
+            utf8_cp1254(j % 7 == 0 ? UZUN_IPUCU : IPUCLARI[(j - 1) % ipucu_sayisi]).value();
 
-    soldan = soldan_satirlari(15, 15, {Yerler, Sira, Cozum_Soru});
-    yukaridan = yukaridan_satirlari(15, 15, {Yerler, Sira, Cozum_Soru});
+    soldan = soldan_satirlari(ebat, ebat, {Yerler, Sira, Cozum_Soru});
+    yukaridan = yukaridan_satirlari(ebat, ebat, {Yerler, Sira, Cozum_Soru});
 }
 
 }  // namespace velzora::test

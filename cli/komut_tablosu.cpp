@@ -1,0 +1,133 @@
+#include "komut_tablosu.h"
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+
+#include "komutlar.h"
+#include "surum.h"
+
+namespace velzora::cli {
+namespace {
+
+using enum Secenek_Turu;
+
+constexpr Secenek RANDOM[] = {
+    {"rows", "R", "satır sayısı, 2 ile 50 arası", Zorunlu},
+    {"cols", "C", "sütun sayısı, 2 ile 50 arası", Zorunlu},
+    {"ratio", "X", "siyah kare oranı, 0 ile 1 arası (verilmezse 0.17)"},
+    {"seed", "N", "rastgele kaynağın tohumu (verilmezse günün saati)"},
+    {"out", "FILE", "yazılacak şablon dosyası", Zorunlu},
+};
+
+constexpr Secenek DICT[] = {
+    {"dict", "FILE", "sözlük dosyası (Windows-1254, her satırda KELİME:soru)", Zorunlu},
+    {"show", "", "her kaydı UTF-8 olarak da yazar"},
+};
+
+constexpr Secenek SHOW[] = {
+    {"template", "FILE", "şablon dosyası (sab*.txt)", Zorunlu},
+};
+
+constexpr Secenek SOLVE[] = {
+    {"template", "FILE", "şablon dosyası (sab*.txt)", Biri},
+    {"grid", "FILE", "metin ızgara: # siyah kare, . boş hücre, başka karakter sabit harf", Biri},
+    {"dict", "FILE", "sözlük dosyası", Zorunlu},
+    {"seed", "N", "aday listelerini karıştıran tohum (verilmezse günün saati)"},
+    {"repeat", "", "bir kelime birden çok yere yazılabilir"},
+    {"time-limit", "SECONDS", "bu kadar saniye sonra aramayı durdurur"},
+    {"restarts", "", "yeniden başlatmalı arama"},
+    {"restart-base", "N", "turların aday bütçesinin tabanı (--restarts ile)"},
+    {"no-prune", "", "kesişim budamasını kapatır (--restarts ile)"},
+    {"dump-candidates", "", "her yerin karıştırılmış adaylarını da yazar"},
+    {"json", "", "sonucu tek bir JSON nesnesi olarak yazar"},
+    {"docx", "FILE", "bulmaca belgesini yazar: boş ızgara ve numaralı sorular"},
+    {"pdf", "FILE", "bulmacayı belgenin sayfa düzeniyle PDF olarak yazar"},
+    {"solution", "", "belgeye ve PDF'e dolu ızgaralı çözüm sayfasını ekler"},
+};
+
+constexpr Secenek SLOTS[] = {
+    {"template", "FILE", "şablon dosyası (sab*.txt)", Biri},
+    {"grid", "FILE", "metin ızgara (solve --grid gibi)", Biri},
+};
+
+constexpr Komut_Tanimi KOMUTLAR[] = {
+    {"random", komut_random, "Rastgele siyah kareli yeni bir şablon yazar", RANDOM},
+    {"dict", komut_dict, "Sözlüğü okur, kayıtları uzunluklarına göre sayar", DICT},
+    {"show", komut_show, "Şablonu metin ızgara olarak gösterir", SHOW},
+    {"solve", komut_solve, "Bulmacayı sözlükten doldurur, soruları yazar", SOLVE},
+    {"slots", komut_slots, "Kelime yerlerini ve kesişimlerini yazar", SLOTS},
+};
+
+constexpr std::string_view CIKIS_DURUMLARI =
+    "Çıkış durumu: 0 tamam (solve: bulmaca doldu), 1 bulmaca dolmadı ya da durduruldu,\n"
+    "2 hatalı seçenek ya da okunamayan girdi, 3 bir çıktı yazılamadı.\n";
+
+constexpr std::size_t SATIR_GENISLIGI = 80;
+
+std::string secenek_metni(const Secenek& s) {
+    std::string m = "--" + std::string(s.ad);
+    if (!s.deger.empty())
+        m += " " + std::string(s.deger);
+    return m;
+}
+
+// "velzora-cli solve (--template FILE | --grid FILE) --dict FILE [--seed N]
+// ...", wrapped under the first option.
+void ozet_yaz(std::ostream& os, const Komut_Tanimi& k, std::string_view on_ek) {
+    std::string satir = std::string(on_ek) + "velzora-cli " + std::string(k.ad);
+    const std::size_t girinti = satir.size() + 1;
+    auto ekle = [&](const std::string& parca) {
+        if (satir.size() + 1 + parca.size() > SATIR_GENISLIGI && satir.size() > girinti) {
+            os << satir << "\n";
+            satir.assign(girinti - 1, ' ');
+        }
+        satir += " " + parca;
+    };
+    for (std::size_t i = 0; i < k.secenekler.size(); ++i) {
+        const Secenek& s = k.secenekler[i];
+        if (s.tur == Biri) {
+            std::string grup = "(" + secenek_metni(s);
+            while (i + 1 < k.secenekler.size() && k.secenekler[i + 1].tur == Biri)
+                grup += " | " + secenek_metni(k.secenekler[++i]);
+            ekle(grup + ")");
+        } else {
+            ekle(s.tur == Zorunlu ? secenek_metni(s) : "[" + secenek_metni(s) + "]");
+        }
+    }
+    os << satir << "\n";
+}
+
+}  // namespace
+
+const Komut_Tanimi* komut_bul(std::string_view ad) {
+    for (const Komut_Tanimi& k : KOMUTLAR) {
+        if (k.ad == ad)
+            return &k;
+    }
+    return nullptr;
+}
+
+void kullanim_yaz(std::ostream& os) {
+    os << "velzora-cli " << surum_metni() << ": Türkçe kare bulmaca, komut satırından\n"
+       << "Kullanım:\n";
+    for (const Komut_Tanimi& k : KOMUTLAR)
+        ozet_yaz(os, k, "  ");
+    os << "  velzora-cli KOMUT --help\n  velzora-cli --version\n" << CIKIS_DURUMLARI;
+}
+
+void komut_yardimi_yaz(std::ostream& os, const Komut_Tanimi& k) {
+    os << "Kullanım:\n";
+    ozet_yaz(os, k, "  ");
+    os << k.aciklama << ".\nSeçenekler:\n";
+    std::size_t genislik = 0;
+    for (const Secenek& s : k.secenekler)
+        genislik = std::max(genislik, secenek_metni(s).size());
+    for (const Secenek& s : k.secenekler) {
+        const std::string m = secenek_metni(s);
+        os << "  " << m << std::string(genislik - m.size() + 2, ' ') << s.aciklama << "\n";
+    }
+    os << CIKIS_DURUMLARI;
+}
+
+}  // namespace velzora::cli
