@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "argumanlar.h"
+#include "bulmaca/bulmaca_dosyasi.h"
 #include "cozucu/cozucu.h"
 #include "cozucu/soru_satirlari.h"
 #include "cozum_belgesi.h"
@@ -125,6 +126,7 @@ int komut_solve(const std::vector<std::string>& args) {
                         {"dump-candidates", false},
                         {"json", false},
                         {"docx", true},
+                        {"ipuz", true},
                         {"restarts", false},
                         {"restart-base", true},
                         {"no-prune", false}});
@@ -188,11 +190,20 @@ int komut_solve(const std::vector<std::string>& args) {
         duz_yaz(cozucu, izgara, a.var_mi("dump-candidates"));
     if (durum == Cozum_Durumu::Durduruldu)
         std::cerr << "velzora-cli solve: " << DURDURULDU << "\n";
-    // The document is written whatever the outcome, as the export command does.
+    // The document and the puzzle file are written whatever the outcome, as
+    // the desktop program's commands do.
+    const Dolgu dolgu = cozumden_dolgu(cozucu, izgara).value_or(Dolgu{});
     if (const auto belge = a.deger("docx");
-        belge && cozum_belgesi_yaz(*belge, izgara, cozucu) != Belge_Hatasi::Yok) {
+        belge && cozum_belgesi_yaz(*belge, izgara, dolgu) != Belge_Hatasi::Yok) {
         std::cerr << "velzora-cli solve: " << BELGE_YAZILAMADI << ": " << *belge << "\n";
         return CIKIS_BASARISIZ;
+    }
+    if (const auto ipuz = a.deger("ipuz")) {
+        if (const auto h = bulmaca_yaz(*ipuz, bulmaca_al(izgara, dolgu));
+            h != Bulmaca_Hatasi::Yok) {
+            std::cerr << "velzora-cli solve: " << bulmaca_hata_metni(h) << " " << *ipuz << "\n";
+            return CIKIS_BASARISIZ;
+        }
     }
     return durum == Cozum_Durumu::Cozuldu ? CIKIS_TAMAM : CIKIS_BASARISIZ;
 }

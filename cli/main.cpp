@@ -20,11 +20,11 @@ constexpr Komut_Kaydi KOMUTLAR[] = {
     {"random", velzora::cli::komut_random,
      "random --rows R --cols C [--ratio X] [--seed N] --out FILE"},
     {"dict", velzora::cli::komut_dict, "dict --dict FILE [--show]"},
-    {"show", velzora::cli::komut_show, "show --template FILE"},
+    {"show", velzora::cli::komut_show, "show (--template FILE | --puzzle FILE)"},
     {"solve", velzora::cli::komut_solve,
      "solve (--template FILE | --grid FILE) --dict FILE [--seed N] [--repeat] "
      "[--time-limit SECONDS] [--restarts [--restart-base N] [--no-prune]] [--dump-candidates] "
-     "[--json]"},
+     "[--json] [--docx FILE] [--ipuz FILE]"},
     {"slots", velzora::cli::komut_slots, "slots (--template FILE | --grid FILE)"},
 };
 

@@ -9,10 +9,9 @@
 
 namespace velzora {
 
-std::optional<std::filesystem::path> belgeye_aktar(const Izgara& izgara,
-                                                   const Bulmaca_Cozucu& cozucu) {
+std::optional<std::filesystem::path> belgeye_aktar(const Izgara& izgara, const Dolgu& dolgu) {
     const auto yol = gecici_belge_yolu();
-    if (!yol || cozum_belgesi_yaz(*yol, izgara, cozucu) != Belge_Hatasi::Yok)
+    if (!yol || cozum_belgesi_yaz(*yol, izgara, dolgu) != Belge_Hatasi::Yok)
         return std::nullopt;
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(yol->c_str())));
     return yol;

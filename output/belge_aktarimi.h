@@ -6,14 +6,13 @@
 #include <filesystem>
 #include <optional>
 
-#include "cozucu/cozucu.h"
+#include "bulmaca/dolgu.h"
 #include "izgara/izgara.h"
 
 namespace velzora {
 
 // Every failure ends the export silently; the path of the written document,
 // whether or not an application took it, is returned for the caller's record.
-std::optional<std::filesystem::path> belgeye_aktar(const Izgara& izgara,
-                                                   const Bulmaca_Cozucu& cozucu);
+std::optional<std::filesystem::path> belgeye_aktar(const Izgara& izgara, const Dolgu& dolgu);
 
 }  // namespace velzora

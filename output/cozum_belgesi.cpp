@@ -5,9 +5,8 @@
 namespace velzora {
 
 Belge_Hatasi cozum_belgesi_yaz(const std::filesystem::path& yol, const Izgara& izgara,
-                               const Bulmaca_Cozucu& cozucu) {
-    const auto sorular = cozucu.Cozum_Soru_Tablosu();
-    const Cozum_Sorulari cozum{cozucu.Yerler(), cozucu.Sira(), sorular};
+                               const Dolgu& dolgu) {
+    const Cozum_Sorulari cozum = dolgu.sorular();
     const int R = izgara.Satir_Sayisi();
     const int C = izgara.Sutun_Sayisi();
     return belge_olustur(yol, izgara, soldan_satirlari(R, C, cozum),

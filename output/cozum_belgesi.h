@@ -1,17 +1,17 @@
-// The puzzle document of the last solve run: the grid as it stands now and
-// the clue lines built from the solver's slot table, fill order and clues.
+// The puzzle document: the grid as it stands now and the clue lines of the
+// fill (the last solve run's or the opened puzzle's, with edited clues).
 // Both the export command and velzora-cli write it this way.
 #pragma once
 
 #include <filesystem>
 
 #include "belge_olustur.h"
-#include "cozucu/cozucu.h"
+#include "bulmaca/dolgu.h"
 #include "izgara/izgara.h"
 
 namespace velzora {
 
 Belge_Hatasi cozum_belgesi_yaz(const std::filesystem::path& yol, const Izgara& izgara,
-                               const Bulmaca_Cozucu& cozucu);
+                               const Dolgu& dolgu);
 
 }  // namespace velzora

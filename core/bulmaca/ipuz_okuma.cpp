@@ -293,13 +293,10 @@ bool uzanti_oku(const Json& kok, Bulmaca& b) {
     for (const Json& g : dizi(alan(*u, "gizli"), hucre_sayisi, H)) {
         const auto [r, c] = konum(g, b, H, H, 3);
         Bulmaca_Hucresi& h = b.hucre(r, c);
-        if (!h.siyah || !g[2].is_string())
-            reddet(H);
-        const auto m = utf8_cp1254(g[2].get<std::string>());
-        if (!m || m->size() != 1)
+        if (!h.siyah)
             reddet(H);
         h.dolu = true;
-        h.harf = m->front();
+        h.harf = harf(g[2]);
     }
     return true;
 }
