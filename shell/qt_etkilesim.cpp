@@ -2,10 +2,18 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "uygulama.h"
 
 namespace velzora {
+namespace {
+
+constexpr char KAYDET[] = "Kaydet";
+constexpr char KAYDETME[] = "Kaydetme";
+constexpr char IPTAL[] = "İptal";
+
+}  // namespace
 
 QString qt_filtresi(const QString& filtre) {
     const QStringList parcalar = filtre.split(QLatin1Char('|'));
@@ -34,6 +42,21 @@ bool Qt_Etkilesim::soru(QWidget* sahip, const QString& baslik, const QString& me
                      sahip);
     kutu.setDefaultButton(QMessageBox::No);
     return kutu.exec() == QMessageBox::Yes;
+}
+
+Kayit_Yaniti Qt_Etkilesim::kaydetsin_mi(QWidget* sahip, const QString& metin) {
+    QMessageBox kutu(QMessageBox::Warning, QString::fromUtf8(UYGULAMA_ADI), metin,
+                     QMessageBox::NoButton, sahip);
+    QPushButton* kaydet = kutu.addButton(QString::fromUtf8(KAYDET), QMessageBox::AcceptRole);
+    QPushButton* kaydetme =
+        kutu.addButton(QString::fromUtf8(KAYDETME), QMessageBox::DestructiveRole);
+    QPushButton* iptal = kutu.addButton(QString::fromUtf8(IPTAL), QMessageBox::RejectRole);
+    kutu.setDefaultButton(kaydet);
+    kutu.setEscapeButton(iptal);
+    kutu.exec();
+    if (kutu.clickedButton() == kaydet)
+        return Kayit_Yaniti::Kaydet;
+    return kutu.clickedButton() == kaydetme ? Kayit_Yaniti::Kaydetme : Kayit_Yaniti::Iptal;
 }
 
 QString Qt_Etkilesim::dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) {

@@ -89,6 +89,8 @@ void Ana_Form::Sablon_Sakla() {
     // The file is replaced only once the new one is complete.
     if (sablon_yaz(dosya_yolu(ad), durum_.Izgara) != Sablon_Hatasi::Yok)
         etkilesim_.mesaj(this, QString::fromUtf8(SABLON_YAZILAMADI));
+    else if (bul_ != nullptr)
+        bul_->belge().sablon_saklandi();
 }
 
 }  // namespace velzora

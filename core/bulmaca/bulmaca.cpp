@@ -4,16 +4,19 @@
 
 namespace velzora {
 
+Bulmaca_Hucresi hucre_al(const Izgara& izgara, int satir, int sutun) {
+    const std::string h = izgara.harf_al(satir, sutun);
+    return {izgara.siyah_mi(satir, sutun), !h.empty(), h.empty() ? '\0' : h.front()};
+}
+
 Bulmaca bulmaca_al(const Izgara& izgara, const Dolgu& dolgu) {
     Bulmaca b;
     b.Satir_Sayisi = izgara.Satir_Sayisi();
     b.Sutun_Sayisi = izgara.Sutun_Sayisi();
     b.hucreler.reserve(static_cast<std::size_t>(b.Satir_Sayisi * b.Sutun_Sayisi));
     for (int r = 1; r <= b.Satir_Sayisi; ++r) {
-        for (int c = 1; c <= b.Sutun_Sayisi; ++c) {
-            const std::string h = izgara.harf_al(r, c);
-            b.hucreler.push_back({izgara.siyah_mi(r, c), !h.empty(), h.empty() ? '\0' : h.front()});
-        }
+        for (int c = 1; c <= b.Sutun_Sayisi; ++c)
+            b.hucreler.push_back(hucre_al(izgara, r, c));
     }
     b.dolgu = dolgu;
     return b;

@@ -33,6 +33,7 @@ struct Bulmaca {
     bool operator==(const Bulmaca&) const = default;
 };
 
+Bulmaca_Hucresi hucre_al(const Izgara& izgara, int satir, int sutun);
 Bulmaca bulmaca_al(const Izgara& izgara, const Dolgu& dolgu);
 
 // Gives the grid the puzzle's size and cells in one change batch. The size
