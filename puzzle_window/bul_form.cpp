@@ -1,9 +1,10 @@
 #include "bul_form.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 #include <string>
 
@@ -70,17 +71,22 @@ Bul_Form::Bul_Form(Izgara& izgara, QWidget* ebeveyn)
       grid_(new Izgara_Gorunumu(izgara)),
       kaydirma_(new QScrollArea),
       soru_paneli_(new Soru_Paneli(*belge_)),
+      bolucu_(new QSplitter),
       menu_cubugu_(new QMenuBar(this)) {
     setObjectName(QStringLiteral("Bul_Form"));
     setWindowTitle(QString::fromUtf8(PENCERE_BASLIGI));
     grid_->setObjectName(QStringLiteral("grid"));
     kaydirma_->setWidget(grid_);
     kaydirma_->setWidgetResizable(false);
-    auto* yerlesim = new QHBoxLayout(this);
+    auto* yerlesim = new QVBoxLayout(this);
     yerlesim->setContentsMargins(0, 0, 0, 0);
-    yerlesim->addWidget(kaydirma_);
+    // The clue panel beside the grid takes what room the grid leaves.
+    bolucu_->addWidget(kaydirma_);
+    bolucu_->addWidget(soru_paneli_);
+    bolucu_->setStretchFactor(1, 1);
+    bolucu_->setChildrenCollapsible(false);
     soru_paneli_->hide();
-    yerlesim->addWidget(soru_paneli_);
+    yerlesim->addWidget(bolucu_);
     setFocusProxy(grid_);
     menuyu_kur();
 
@@ -164,7 +170,7 @@ QSize Bul_Form::sizeHint() const {
     QSize boyut = grid_->size() + QSize(cerceve, cerceve);
     if (!soru_paneli_->isHidden()) {
         const QSize panel = soru_paneli_->sizeHint();
-        boyut = QSize(boyut.width() + layout()->spacing() + panel.width(),
+        boyut = QSize(boyut.width() + bolucu_->handleWidth() + panel.width(),
                       std::max(boyut.height(), panel.height()));
     }
     return boyut;

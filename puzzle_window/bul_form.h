@@ -14,6 +14,7 @@
 
 class QMenuBar;
 class QScrollArea;
+class QSplitter;
 
 namespace velzora {
 
@@ -94,6 +95,7 @@ class Bul_Form : public QWidget {
     Izgara_Gorunumu* grid_;
     QScrollArea* kaydirma_;
     Soru_Paneli* soru_paneli_;
+    QSplitter* bolucu_;
     QMenuBar* menu_cubugu_;
 
     // mnuYeni_Sablon, mnuSablon_Ac, mnuRastgele, mnuTemizle, mnuBulmaca_Ac,

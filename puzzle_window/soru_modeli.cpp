@@ -54,10 +54,13 @@ int Soru_Modeli::columnCount(const QModelIndex& ust) const {
 }
 
 QVariant Soru_Modeli::data(const QModelIndex& indeks, int rol) const {
-    if (!checkIndex(indeks, CheckIndexOption::IndexIsValid) ||
-        (rol != Qt::DisplayRole && rol != Qt::EditRole))
+    if (!checkIndex(indeks, CheckIndexOption::IndexIsValid))
         return {};
     const Soru_Girdisi& g = girdiler_[static_cast<std::size_t>(indeks.row())];
+    if (rol == Qt::ToolTipRole && indeks.column() == Soru)
+        return metin(belge_.dolgu().Cozum_Soru, g.yer);
+    if (rol != Qt::DisplayRole && rol != Qt::EditRole)
+        return {};
     switch (indeks.column()) {
         case Numara:
             return g.sira == 1 ? QString::number(g.numara) : QString::fromLatin1(DEVAM);

@@ -28,7 +28,7 @@ class Soru_Modeli : public QAbstractTableModel {
     QVariant data(const QModelIndex& indeks, int rol) const override;
     QVariant headerData(int bolum, Qt::Orientation yon, int rol) const override;
     Qt::ItemFlags flags(const QModelIndex& indeks) const override;
-    bool setData(const QModelIndex& indeks, const QVariant& deger, int rol) override;
+    bool setData(const QModelIndex& indeks, const QVariant& deger, int rol = Qt::EditRole) override;
 
     // The slot of a row.
     int yer(int satir) const { return girdiler_[static_cast<std::size_t>(satir)].yer; }

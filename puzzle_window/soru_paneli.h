@@ -20,6 +20,8 @@ class Soru_Paneli : public QWidget {
     Soru_Modeli& soldan() const { return *soldan_; }
     Soru_Modeli& yukaridan() const { return *yukaridan_; }
 
+    QSize sizeHint() const override;
+
   private:
     Soru_Modeli* soldan_;
     Soru_Modeli* yukaridan_;
