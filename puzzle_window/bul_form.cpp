@@ -130,7 +130,7 @@ void Bul_Form::menuyu_kur() {
                                    [this] { izgara_.harf_temizle(); });
     });
     ayir(mnuFile, "mnuSablonAyir3");
-    // Ends the program at once: the main window's closing step does not run.
+    // The main window ends the program, without its closing step.
     ekle(mnuFile, "mnuCikis", MENU_CIKIS, &Bul_Form::Cikis_istendi);
 
     QAction* mnuBasla = menu_cubugu_->addAction(QString::fromUtf8(MENU_BASLA));
