@@ -103,6 +103,12 @@ class Bulmaca_Testi : public QObject {
             QVERIFY2(durum() == adimlar[i], qPrintable(QString::number(i)));
         }
         QCOMPARE(eylem("mnuGeri_Al")->text(), QStringLiteral("&Geri Al: Şablon Yerleşimi"));
+        // Typing after an undo took the grid back to 2 x 2 from 3 x 4.
+        eylem("mnuGeri_Al")->trigger();
+        QTest::keyClick(&ana().bul_form()->grid(), Qt::Key_B);
+        QCOMPARE(std::pair(ana().bul_form()->Secili_Satir(), ana().bul_form()->Secili_Sutun()),
+                 std::pair(2, 2));
+        QCOMPARE(izgara().harf_al(2, 2), std::string(izgara().siyah_mi(2, 2) ? "" : "B"));
     }
 
     void the_clue_model_follows_the_fill_and_names_each_changed_cell() {
