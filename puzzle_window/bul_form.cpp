@@ -97,6 +97,13 @@ Bul_Form::Bul_Form(Izgara& izgara, QWidget* ebeveyn)
     geri_al_durumu();
 }
 
+Bul_Form::~Bul_Form() {
+    // The clue panel reads the puzzle's document, so it goes first; the undo
+    // history's last signals, as it empties, find no window to update.
+    disconnect(&belge_->yigin(), nullptr, this, nullptr);
+    delete bolucu_;
+}
+
 void Bul_Form::menuyu_kur() {
     menu_cubugu_->setObjectName(QStringLiteral("menu_cubugu"));
     auto ekle = [this](QMenu* menu, const char* ad, const char* baslik, auto hedef) {

@@ -31,6 +31,7 @@ class Bul_Form : public QWidget {
 
   public:
     explicit Bul_Form(Izgara& izgara, QWidget* ebeveyn = nullptr);
+    ~Bul_Form() override;
 
     Izgara_Gorunumu& grid() { return *grid_; }
     // The puzzle with its fill and undo history; every edit goes through it.

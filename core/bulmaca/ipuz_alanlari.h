@@ -16,6 +16,12 @@ inline constexpr std::string_view UZANTI = "http://velzora.invalid/ipuz/kare-bul
 
 inline constexpr std::string_view BLOK = "#";
 inline constexpr std::string_view BOS = "0";
+
+// A letter that "solution" would show as a black square, an empty cell or
+// none at all; the extension keeps such letters instead.
+inline bool cozumde_gosterilemez(char harf) {
+    return harf == BLOK.front() || harf == BOS.front() || harf == ' ';
+}
 inline constexpr std::string_view SOLDAN = "Across";
 inline constexpr std::string_view YUKARIDAN = "Down";
 // What a clue that is not the first of its line shows instead of a number:

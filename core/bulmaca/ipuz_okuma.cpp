@@ -93,22 +93,44 @@ bool isaret_mi(const Json& j, const std::string& isaret) {
     return m && *m == isaret;
 }
 
+// U+FFFD, which stands in for the bytes Windows-1254 leaves undefined when
+// the program writes text out, reads back as "?".
+std::optional<std::string> cp1254_e(std::string_view utf8) {
+    std::string metin;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t k = utf8_karakter_al(utf8, i);
+        const auto bayt =
+            k == YEDEK_KARAKTER ? std::optional<unsigned char>('?') : unicode_cp1254(k);
+        if (!bayt)
+            return std::nullopt;
+        metin += static_cast<char>(*bayt);
+    }
+    return metin;
+}
+
 std::string cp1254_metin(const Json* j, Hata tur_hatasi) {
     if (!j || j->is_null())
         return {};
     if (!j->is_string())
         reddet(tur_hatasi);
-    const auto metin = utf8_cp1254(j->get<std::string>());
+    const auto metin = cp1254_e(j->get<std::string>());
     if (!metin)
         reddet(Hata::Metin_Yazilamaz);
     return *metin;
 }
 
-char harf(const Json& j) {
-    const auto metin = j.is_string() ? utf8_cp1254(j.get<std::string>()) : std::nullopt;
-    if (!metin || metin->size() != 1 || static_cast<unsigned char>(metin->front()) <= ' ')
-        reddet(Hata::Harf_Yazilamaz);
+char tek_harf(const Json& j, Hata hata) {
+    const auto metin = j.is_string() ? cp1254_e(j.get<std::string>()) : std::nullopt;
+    if (!metin || metin->size() != 1)
+        reddet(hata);
     return metin->front();
+}
+
+// A cell's letter; an empty or blank text is none.
+std::optional<char> harf(const Json& j) {
+    if (j.is_string() && j.get<std::string>().find_first_not_of(' ') == std::string::npos)
+        return std::nullopt;
+    return tek_harf(j, Hata::Harf_Yazilamaz);
 }
 
 struct Izgara_Okumasi {
@@ -189,12 +211,11 @@ void izgara_oku(const Json& kok, Bulmaca& b, Izgara_Okumasi& o) {
             } else if (isaret_mi(*v, o.bos)) {
                 if (h.siyah)
                     reddet(Hata::Cozum_Uyusmuyor);
-            } else {
-                const char k = harf(*v);
-                if (h.siyah || (h.dolu && h.harf != k))
+            } else if (const auto k = harf(*v)) {
+                if (h.siyah || (h.dolu && h.harf != *k))
                     reddet(Hata::Cozum_Uyusmuyor);
                 h.dolu = true;
-                h.harf = k;
+                h.harf = *k;
             }
         }
     }
@@ -243,7 +264,17 @@ bool uzanti_oku(const Json& kok, Bulmaca& b) {
     for (const Json& s : dizi(alan(*u, "sira"), static_cast<std::size_t>(n), H))
         d.Sira.push_back(sayi(&s, 0, n, H));
 
+    // Letters the solution could not show: under black squares, and those
+    // that would read as a black square or an empty cell.
     const auto hucre_sayisi = b.hucreler.size();
+    for (const Json& g : dizi(alan(*u, "gizli"), hucre_sayisi, H)) {
+        const auto [r, c] = konum(g, b, H, H, 3);
+        Bulmaca_Hucresi& h = b.hucre(r, c);
+        if (!h.siyah && h.dolu)
+            reddet(H);
+        h.dolu = true;
+        h.harf = tek_harf(g[2], H);
+    }
     for (const Json& k : dizi(alan(*u, "yerlestirilen"), hucre_sayisi, H)) {
         const auto [r, c] = konum(k, b, H, H);
         if (const Bulmaca_Hucresi& h = b.hucre(r, c); !h.siyah && h.dolu)
@@ -254,15 +285,6 @@ bool uzanti_oku(const Json& kok, Bulmaca& b) {
     });
     d.yerlestirilen.erase(std::unique(d.yerlestirilen.begin(), d.yerlestirilen.end()),
                           d.yerlestirilen.end());
-
-    for (const Json& g : dizi(alan(*u, "gizli"), hucre_sayisi, H)) {
-        const auto [r, c] = konum(g, b, H, H, 3);
-        Bulmaca_Hucresi& h = b.hucre(r, c);
-        if (!h.siyah)
-            reddet(H);
-        h.dolu = true;
-        h.harf = harf(g[2]);
-    }
     return true;
 }
 

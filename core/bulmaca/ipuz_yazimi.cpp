@@ -84,12 +84,13 @@ Json uzanti(const Bulmaca& b) {
         if (!hucre.siyah && hucre.dolu && hucre.harf == h.harf)
             yerlestirilen.push_back(konum(h.satir, h.sutun));
     }
-    // Letters under black squares, which ipuz's solution cannot show.
+    // Letters that "solution" cannot show: under black squares, and those
+    // that it would show as something else.
     Json gizli = Json::array();
     for (int r = 1; r <= b.Satir_Sayisi; ++r) {
         for (int c = 1; c <= b.Sutun_Sayisi; ++c) {
             const Bulmaca_Hucresi& h = b.hucre(r, c);
-            if (h.siyah && h.dolu)
+            if (h.dolu && (h.siyah || ipuz::cozumde_gosterilemez(h.harf)))
                 gizli.push_back({c, r, metin(std::string_view(&h.harf, 1))});
         }
     }
@@ -162,7 +163,7 @@ std::string bulmaca_metni(const Bulmaca& b) {
             p.push_back(h.siyah ? Json(ipuz::BLOK) : Json(0));
             if (h.siyah)
                 s.push_back(ipuz::BLOK);
-            else if (h.dolu)
+            else if (h.dolu && !ipuz::cozumde_gosterilemez(h.harf))
                 s.push_back(metin(std::string_view(&h.harf, 1)));
             else
                 s.push_back(0);

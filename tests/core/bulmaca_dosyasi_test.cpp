@@ -15,15 +15,16 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Satirlar = std::vector<std::string>;
 
-// 3 x 5, row 1 with two words, a black square hiding a letter; every letter
-// the solver's but the designer's G.
+// 3 x 5, row 1 with two words, a black square hiding a letter, a letter
+// that reads as ipuz's empty cell; every letter the solver's but the
+// designer's G.
 //   A B # C D
 //   E F G H I
-//   J # K L #
+//   0 # K L #
 Bulmaca ornek_bulmaca() {
     Izgara g;
     g.ebat_ver(3, 5);
-    const char* satirlar[] = {"AB#CD", "EFGHI", "J#KL#"};
+    const char* satirlar[] = {"AB#CD", "EFGHI", "0#KL#"};
     for (int r = 1; r <= 3; ++r) {
         for (int c = 1; c <= 5; ++c) {
             const char k = satirlar[r - 1][c - 1];
@@ -121,7 +122,7 @@ TEST(BulmacaDosyasi, RoundTripKeepsGridLettersFillAndOtherFields) {
     EXPECT_EQ(j["clues"]["Across"][1]["cells"], Json::parse("[[4,1],[5,1]]"));
     EXPECT_EQ(j["clues"]["Down"][2]["number"], 3);
     EXPECT_EQ(j["clues"]["Down"][2]["cells"], Json::parse("[[3,2],[3,3]]"));
-    EXPECT_EQ(j["solution"][2], Json::parse(R"(["J","#","K","L","#"])"));
+    EXPECT_EQ(j["solution"][2], Json::parse(R"([0,"#","K","L","#"])"));
     EXPECT_EQ(j["title"], "Deneme");
 
     Bulmaca geri;
