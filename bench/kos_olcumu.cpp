@@ -45,6 +45,7 @@ class Olcum_Etkilesimi final : public Etkilesim {
         std::printf("  message: %s\n", qPrintable(QString(metin).replace("\r\n", " / ")));
     }
     bool soru(QWidget*, const QString&, const QString&) override { return true; }
+    Kayit_Yaniti kaydetsin_mi(QWidget*, const QString&) override { return Kayit_Yaniti::Kaydetme; }
     QString dosya_sor(QWidget*, const Dosya_Istegi&) override { return {}; }
     std::optional<Ebat> ebat_sor(QWidget*, Ebat) override { return std::nullopt; }
 };

@@ -29,10 +29,8 @@ std::string belge_secenekleri_hatasi(const Argumanlar& a) {
     return {};
 }
 
-bool belgeleri_yaz(const Argumanlar& a, const Izgara& izgara, const Bulmaca_Cozucu& cozucu) {
-    const auto sorular = cozucu.Cozum_Soru_Tablosu();
-    const Bulmaca_Icerigi icerik =
-        bulmaca_icerigi(izgara, {cozucu.Yerler(), cozucu.Sira(), sorular}, a.var_mi("solution"));
+bool belgeleri_yaz(const Argumanlar& a, const Izgara& izgara, const Dolgu& dolgu) {
+    const Bulmaca_Icerigi icerik = bulmaca_icerigi(izgara, dolgu.sorular(), a.var_mi("solution"));
     bool tamam = true;
     if (const auto yol = a.deger("docx"))
         tamam = bildir(belge_olustur(*yol, icerik), *yol) && tamam;

@@ -1,11 +1,11 @@
 // velzora-cli solve --docx, --pdf and --solution: the puzzle document and
-// its PDF from the grid and the clues of the run.
+// its PDF from the grid and the clues of the fill.
 #pragma once
 
 #include <string>
 
 #include "argumanlar.h"
-#include "cozucu/cozucu.h"
+#include "bulmaca/dolgu.h"
 #include "izgara/izgara.h"
 
 namespace velzora::cli {
@@ -15,6 +15,6 @@ std::string belge_secenekleri_hatasi(const Argumanlar& a);
 
 // Writes every document asked for; false, with a message for each, when one
 // could not be written.
-bool belgeleri_yaz(const Argumanlar& a, const Izgara& izgara, const Bulmaca_Cozucu& cozucu);
+bool belgeleri_yaz(const Argumanlar& a, const Izgara& izgara, const Dolgu& dolgu);
 
 }  // namespace velzora::cli

@@ -6,6 +6,7 @@
 
 #include "argumanlar.h"
 #include "belge_ciktisi.h"
+#include "bulmaca/bulmaca_dosyasi.h"
 #include "cozucu/cozucu.h"
 #include "cozucu/soru_satirlari.h"
 #include "izgara_metni.h"
@@ -177,9 +178,18 @@ int komut_solve(Argumanlar& a) {
         duz_yaz(cozucu, izgara, a.var_mi("dump-candidates"));
     if (durum == Cozum_Durumu::Durduruldu)
         std::cerr << "velzora-cli solve: " << DURDURULDU << "\n";
-    // The documents are written whatever the outcome, as the export command does.
-    if (!belgeleri_yaz(a, izgara, cozucu))
+    // The documents and the puzzle file are written whatever the outcome, as
+    // the desktop program's commands do.
+    const Dolgu dolgu = cozumden_dolgu(cozucu, izgara).value_or(Dolgu{});
+    if (!belgeleri_yaz(a, izgara, dolgu))
         return CIKIS_YAZILAMADI;
+    if (const auto ipuz = a.deger("ipuz")) {
+        if (const auto h = bulmaca_yaz(*ipuz, bulmaca_al(izgara, dolgu));
+            h != Bulmaca_Hatasi::Yok) {
+            std::cerr << "velzora-cli solve: " << bulmaca_hata_metni(h) << " " << *ipuz << "\n";
+            return CIKIS_YAZILAMADI;
+        }
+    }
     return durum == Cozum_Durumu::Cozuldu ? CIKIS_TAMAM : CIKIS_BASARISIZ;
 }
 

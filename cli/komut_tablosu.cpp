@@ -26,7 +26,8 @@ constexpr Secenek DICT[] = {
 };
 
 constexpr Secenek SHOW[] = {
-    {"template", "FILE", "şablon dosyası (sab*.txt)", Zorunlu},
+    {"template", "FILE", "şablon dosyası (sab*.txt)", Biri},
+    {"puzzle", "FILE", "bulmaca dosyası (.ipuz): ızgara, harfler ve sorular", Biri},
 };
 
 constexpr Secenek SOLVE[] = {
@@ -43,6 +44,7 @@ constexpr Secenek SOLVE[] = {
     {"json", "", "sonucu tek bir JSON nesnesi olarak yazar"},
     {"docx", "FILE", "bulmaca belgesini yazar: boş ızgara ve numaralı sorular"},
     {"pdf", "FILE", "bulmacayı belgenin sayfa düzeniyle PDF olarak yazar"},
+    {"ipuz", "FILE", "bulmaca dosyasını (ipuz) yazar: ızgara, harfler, sıra ve sorular"},
     {"solution", "", "belgeye ve PDF'e dolu ızgaralı çözüm sayfasını ekler"},
 };
 
@@ -54,7 +56,7 @@ constexpr Secenek SLOTS[] = {
 constexpr Komut_Tanimi KOMUTLAR[] = {
     {"random", komut_random, "Rastgele siyah kareli yeni bir şablon yazar", RANDOM},
     {"dict", komut_dict, "Sözlüğü okur, kayıtları uzunluklarına göre sayar", DICT},
-    {"show", komut_show, "Şablonu metin ızgara olarak gösterir", SHOW},
+    {"show", komut_show, "Şablonu ya da bulmaca dosyasını metin olarak gösterir", SHOW},
     {"solve", komut_solve, "Bulmacayı sözlükten doldurur, soruları yazar", SOLVE},
     {"slots", komut_slots, "Kelime yerlerini ve kesişimlerini yazar", SLOTS},
 };

@@ -31,6 +31,9 @@ struct Dosya_Istegi {
     QString korunan_klasor{};
 };
 
+// The answer to whether unsaved changes should be saved first.
+enum class Kayit_Yaniti { Kaydet, Kaydetme, Iptal };
+
 class Etkilesim {
   public:
     virtual ~Etkilesim() = default;
@@ -39,6 +42,8 @@ class Etkilesim {
     virtual void mesaj(QWidget* sahip, const QString& metin) = 0;
     // A question with Yes and No, No being the default; true for Yes.
     virtual bool soru(QWidget* sahip, const QString& baslik, const QString& metin) = 0;
+    // Kaydet, Kaydetme and İptal, Kaydet being the default and Escape İptal.
+    virtual Kayit_Yaniti kaydetsin_mi(QWidget* sahip, const QString& metin) = 0;
     // The chosen file's full path; empty when the user cancelled.
     virtual QString dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) = 0;
     // The size typed into the size dialog; nullopt when it was closed by its close box.

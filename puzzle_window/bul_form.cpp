@@ -1,9 +1,10 @@
 #include "bul_form.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QEvent>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "izgara/sablon_dosyasi.h"
 #include "ortak/cp1254.h"
 #include "ortak/rastgele.h"
+#include "soru_paneli.h"
 
 namespace velzora {
 namespace {
@@ -31,6 +33,21 @@ constexpr char MENU_BASLA[] = "&Başla";
 constexpr char MENU_YARDIM[] = "&Yardım";
 constexpr char MENU_ICINDEKILER[] = "&İçindekiler";
 constexpr char MENU_HAKKINDA[] = "&Hakkında";
+constexpr char MENU_BULMACA_AC[] = "&Bulmaca Aç…";
+constexpr char MENU_BULMACA_SAKLA[] = "Bulmacayı Sa&kla…";
+constexpr char MENU_DUZEN[] = "&Düzen";
+constexpr char MENU_GERI_AL[] = "&Geri Al";
+constexpr char MENU_YINELE[] = "&Yinele";
+constexpr char MENU_SORU_PANELI[] = "&Soru Paneli";
+constexpr char ADIM_AYRACI[] = ": ";
+
+// The names of the undo steps.
+constexpr char ADIM_YAZI[] = "Harf Yazma";
+constexpr char ADIM_KARE[] = "Kare Değiştirme";
+constexpr char ADIM_TEMIZLE[] = "Harf Temizle";
+constexpr char ADIM_RASTGELE[] = "Rastgele Kare Yerleştir";
+constexpr char ADIM_SABLON[] = "Şablon Yerleşimi";
+constexpr char ADIM_BULMACA_AC[] = "Bulmaca Aç";
 
 // How far the grid shrinks to fit before it scrolls, and grows in a maximised window.
 constexpr double EN_KUCUK_OLCEK = 0.5;
@@ -70,23 +87,42 @@ Hucre_Konumu son_okunan_hucre(const Izgara& izgara) {
 Bul_Form::Bul_Form(Izgara& izgara, QWidget* ebeveyn)
     : QWidget(ebeveyn),
       izgara_(izgara),
+      belge_(new Bulmaca_Belgesi(izgara, this)),
       grid_(new Izgara_Gorunumu(izgara)),
       kaydirma_(new QScrollArea),
+      soru_paneli_(new Soru_Paneli(*belge_)),
+      bolucu_(new QSplitter),
       menu_cubugu_(new QMenuBar(this)) {
     setObjectName(QStringLiteral("Bul_Form"));
     setWindowTitle(QString::fromUtf8(PENCERE_BASLIGI));
     grid_->setObjectName(QStringLiteral("grid"));
     kaydirma_->setWidget(grid_);
     kaydirma_->setWidgetResizable(false);
+    kaydirma_->installEventFilter(this);
     auto* yerlesim = new QVBoxLayout(this);
     yerlesim->setContentsMargins(0, 0, 0, 0);
-    yerlesim->addWidget(kaydirma_);
+    // The clue panel beside the grid takes what room the grid leaves.
+    bolucu_->addWidget(kaydirma_);
+    bolucu_->addWidget(soru_paneli_);
+    bolucu_->setStretchFactor(1, 1);
+    bolucu_->setChildrenCollapsible(false);
+    soru_paneli_->hide();
+    yerlesim->addWidget(bolucu_);
     setFocusProxy(grid_);
     menuyu_kur();
 
     connect(grid_, &Izgara_Gorunumu::hucreye_girildi, this, &Bul_Form::hucreye_girildi);
     connect(grid_, &Izgara_Gorunumu::cift_tiklandi, this, &Bul_Form::cift_tiklandi);
     connect(grid_, &Izgara_Gorunumu::harf_basildi, this, &Bul_Form::harf_basildi);
+    connect(&belge_->yigin(), &QUndoStack::indexChanged, this, &Bul_Form::geri_al_durumu);
+    geri_al_durumu();
+}
+
+Bul_Form::~Bul_Form() {
+    // The clue panel reads the puzzle's document, so it goes first; the undo
+    // history's last signals, as it empties, find no window to update.
+    disconnect(&belge_->yigin(), nullptr, this, nullptr);
+    delete bolucu_;
 }
 
 void Bul_Form::menuyu_kur() {
@@ -107,24 +143,48 @@ void Bul_Form::menuyu_kur() {
         ekle(mnuFile, "mnuYeni_Sablon", MENU_YENI, &Bul_Form::Yeni_Sablon_istendi);
     degistiren_komutlar_[1] = ekle(mnuFile, "mnuSablon_Ac", MENU_AC, &Bul_Form::Sablon_Ac_istendi);
     ekle(mnuFile, "mnuSablon_Sakla", MENU_SAKLA, &Bul_Form::Sablon_Sakla_istendi);
+    ayir(mnuFile, "mnuBulmacaAyir");
+    degistiren_komutlar_[4] =
+        ekle(mnuFile, "mnuBulmaca_Ac", MENU_BULMACA_AC, &Bul_Form::Bulmaca_Ac_istendi);
+    degistiren_komutlar_[5] =
+        ekle(mnuFile, "mnuBulmaca_Sakla", MENU_BULMACA_SAKLA, &Bul_Form::Bulmacayi_Sakla_istendi);
     ayir(mnuFile, "mnuSablonAyir1");
     degistiren_komutlar_[2] =
         ekle(mnuFile, "mnuRastgele", MENU_RASTGELE, &Bul_Form::rast_yerlestir_istendi);
     ayir(mnuFile, "mnuSablonAyir2");
     degistiren_komutlar_[3] = ekle(mnuFile, "mnuTemizle", MENU_TEMIZLE, [this] {
         if (!kilit_bildir())
-            izgara_.harf_temizle();
+            belge_->toplu_degistir(QString::fromUtf8(ADIM_TEMIZLE),
+                                   [this] { izgara_.harf_temizle(); });
     });
     ayir(mnuFile, "mnuSablonAyir3");
-    // Ends the program at once: the main window's closing step does not run.
-    ekle(mnuFile, "mnuCikis", MENU_CIKIS, [this] {
-        emit Cikis_istendi();
-        QCoreApplication::exit(0);
-    });
+    // The main window ends the program, without its closing step.
+    ekle(mnuFile, "mnuCikis", MENU_CIKIS, &Bul_Form::Cikis_istendi);
 
     QAction* mnuBasla = menu_cubugu_->addAction(QString::fromUtf8(MENU_BASLA));
     mnuBasla->setObjectName(QStringLiteral("mnuBasla"));
     connect(mnuBasla, &QAction::triggered, this, &Bul_Form::Kos_istendi);
+
+    QMenu* mnuDuzen = menu_cubugu_->addMenu(QString::fromUtf8(MENU_DUZEN));
+    mnuDuzen->setObjectName(QStringLiteral("mnuDuzen"));
+    geri_al_ = ekle(mnuDuzen, "mnuGeri_Al", MENU_GERI_AL, [this] {
+        if (!belge_->kilitli())
+            belge_->yigin().undo();
+    });
+    geri_al_->setShortcut(QKeySequence::Undo);
+    yinele_ = ekle(mnuDuzen, "mnuYinele", MENU_YINELE, [this] {
+        if (!belge_->kilitli())
+            belge_->yigin().redo();
+    });
+    yinele_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    ayir(mnuDuzen, "mnuDuzenAyir1");
+    QAction* panel = ekle(mnuDuzen, "mnuSoru_Paneli", MENU_SORU_PANELI, [this](bool acik) {
+        soru_paneli_->setVisible(acik);
+        updateGeometry();
+        emit soru_paneli_degisti();
+    });
+    panel->setCheckable(true);
 
     QMenu* mnuCikti = menu_cubugu_->addMenu(QString::fromUtf8(MENU_CIKTI));
     mnuCikti->setObjectName(QStringLiteral("mnuCikti"));
@@ -148,7 +208,13 @@ void Bul_Form::menuyu_kur() {
 
 QSize Bul_Form::sizeHint() const {
     const int cerceve = 2 * kaydirma_->frameWidth();
-    return grid_->dogal_boyut() + QSize(cerceve, cerceve);
+    QSize boyut = grid_->dogal_boyut() + QSize(cerceve, cerceve);
+    if (!soru_paneli_->isHidden()) {
+        const QSize panel = soru_paneli_->sizeHint();
+        boyut = QSize(boyut.width() + bolucu_->handleWidth() + panel.width(),
+                      std::max(boyut.height(), panel.height()));
+    }
+    return boyut;
 }
 
 void Bul_Form::sigdir() {
@@ -166,9 +232,12 @@ void Bul_Form::sigdir() {
     grid_->olcek_ver(std::clamp(olcek, EN_KUCUK_OLCEK, buyuk ? EN_BUYUK_OLCEK : 1.0));
 }
 
-void Bul_Form::resizeEvent(QResizeEvent* olay) {
-    QWidget::resizeEvent(olay);
-    sigdir();
+bool Bul_Form::eventFilter(QObject* nesne, QEvent* olay) {
+    // The grid's room is the scroll area's, which the layout sizes only after
+    // this window's own resize.
+    if (nesne == kaydirma_ && olay->type() == QEvent::Resize)
+        sigdir();
+    return QWidget::eventFilter(nesne, olay);
 }
 
 void Bul_Form::closeEvent(QCloseEvent* olay) {
@@ -184,14 +253,20 @@ Cizim_Sonucu Bul_Form::sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayis
     if (!ebat_gecerli_mi(Satir_Sayisi, Sutun_Sayisi))
         return Cizim_Sonucu::Ebat_Gecersiz;
 
-    {
+    // A new layout is a new puzzle: the fill of the old one goes with it.
+    // Nothing unsaved comes of it when nothing was unsaved before.
+    const bool kayitliydi = !belge_->degisti();
+    belge_->toplu_degistir(QString::fromUtf8(ADIM_SABLON), [&] {
         Izgara::Toplu_Degisiklik toplu(izgara_);
         izgara_.ebat_ver(Satir_Sayisi, Sutun_Sayisi);
         if (sablon != nullptr)
             syhkroku(*sablon, izgara_);
         else
             izgara_.sabbosalt();
-    }
+        belge_->dolgu_ata({});
+    });
+    if (kayitliydi)
+        belge_->yigin().setClean();
 
     // The typing target is left where reading the grid ended.
     const Hucre_Konumu son =
@@ -203,13 +278,41 @@ Cizim_Sonucu Bul_Form::sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayis
 
 void Bul_Form::rast_yerlestir(float Siyah_Orani) {
     Mt_Kaynak kaynak(gece_yarisindan_saniye());
-    velzora::rast_yerlestir(izgara_, Siyah_Orani, kaynak);
+    belge_->toplu_degistir(QString::fromUtf8(ADIM_RASTGELE), [&] {
+        velzora::rast_yerlestir(izgara_, Siyah_Orani, kaynak);
+        belge_->dolgu_ata({});
+    });
+}
+
+void Bul_Form::bulmaca_yukle(const Bulmaca& bulmaca) {
+    belge_->toplu_degistir(QString::fromUtf8(ADIM_BULMACA_AC), [&] {
+        izgaraya_yaz(bulmaca, izgara_);
+        belge_->dolgu_ata(bulmaca.dolgu);
+    });
+    // The puzzle is now what its file holds.
+    belge_->yigin().setClean();
+    Cizim_Tamam_ = true;
+    grid_->hucreye_git({1, 1});
 }
 
 void Bul_Form::duzenleme_kilidi(bool kilitli) {
     kilitli_ = kilitli;
     for (QAction* eylem : degistiren_komutlar_)
         eylem->setEnabled(!kilitli);
+    belge_->kilitle(kilitli);
+    geri_al_durumu();
+}
+
+void Bul_Form::geri_al_durumu() {
+    const QUndoStack& y = belge_->yigin();
+    const auto baslik = [](const char* ad, const QString& adim) {
+        return QString::fromUtf8(ad) +
+               (adim.isEmpty() ? QString() : QString::fromUtf8(ADIM_AYRACI) + adim);
+    };
+    geri_al_->setText(baslik(MENU_GERI_AL, y.undoText()));
+    geri_al_->setEnabled(!kilitli_ && y.canUndo());
+    yinele_->setText(baslik(MENU_YINELE, y.redoText()));
+    yinele_->setEnabled(!kilitli_ && y.canRedo());
 }
 
 bool Bul_Form::kilit_bildir() {
@@ -241,8 +344,9 @@ void Bul_Form::kaydir(Hucre_Konumu h) {
 void Bul_Form::cift_tiklandi(Hucre_Konumu h) {
     if (kilit_bildir())
         return;
-    izgara_.siyah_yap(h.satir, h.sutun,
-                      izgara_.siyah_mi(h.satir, h.sutun) ? Renk_Kodu::Beyaz : Renk_Kodu::Siyah);
+    Bulmaca_Hucresi yeni = hucre_al(izgara_, h.satir, h.sutun);
+    yeni.siyah = !yeni.siyah;
+    belge_->hucre_degistir(h.satir, h.sutun, yeni, QString::fromUtf8(ADIM_KARE));
 }
 
 void Bul_Form::harf_basildi(char32_t k) {
@@ -261,7 +365,10 @@ void Bul_Form::harf_basildi(char32_t k) {
         if (yazim.tur == Yazim::Tur::Harf)
             Girilen_Harf.assign(1, yazim.harf);
     }
-    izgara_.harf_yaz(h.satir, h.sutun, Girilen_Harf);
+    Bulmaca_Hucresi yeni = hucre_al(izgara_, h.satir, h.sutun);
+    yeni.dolu = !Girilen_Harf.empty();
+    yeni.harf = yeni.dolu ? Girilen_Harf.front() : '\0';
+    belge_->hucre_degistir(h.satir, h.sutun, yeni, QString::fromUtf8(ADIM_YAZI));
 }
 
 }  // namespace velzora

@@ -8,15 +8,18 @@
 
 #include <array>
 
+#include "bulmaca_belgesi.h"
 #include "izgara/izgara.h"
 #include "izgara_gorunumu.h"
 
 class QMenuBar;
 class QScrollArea;
+class QSplitter;
 
 namespace velzora {
 
 struct Sablon_Icerigi;
+class Soru_Paneli;
 
 enum class Cizim_Sonucu {
     Tamam,
@@ -28,8 +31,13 @@ class Bul_Form : public QWidget {
 
   public:
     explicit Bul_Form(Izgara& izgara, QWidget* ebeveyn = nullptr);
+    ~Bul_Form() override;
 
     Izgara_Gorunumu& grid() { return *grid_; }
+    // The puzzle with its fill and undo history; every edit goes through it.
+    Bulmaca_Belgesi& belge() { return *belge_; }
+    // The clue panel beside the grid, hidden until the user opens it.
+    Soru_Paneli& soru_paneli() { return *soru_paneli_; }
     // The menu bar, built here; the main window shows it.
     QMenuBar* menu_cubugu() const { return menu_cubugu_; }
 
@@ -39,6 +47,8 @@ class Bul_Form : public QWidget {
     Cizim_Sonucu sablon_ciz(const Sablon_Icerigi* sablon, int& Satir_Sayisi, int& Sutun_Sayisi);
     // Clears the grid and scatters black squares, seeded from the time of day.
     void rast_yerlestir(float Siyah_Orani);
+    // Puts an opened puzzle in place of the current one, as one undo step.
+    void bulmaca_yukle(const Bulmaca& bulmaca);
 
     // While a solve run works on the grid: the menu items that change the
     // grid or the template are disabled, and double clicks and typing are
@@ -63,9 +73,11 @@ class Bul_Form : public QWidget {
     void Yeni_Sablon_istendi();
     void Sablon_Ac_istendi();
     void Sablon_Sakla_istendi();
+    void Bulmaca_Ac_istendi();
+    void Bulmacayi_Sakla_istendi();
     void rast_yerlestir_istendi();
     void Kos_istendi();
-    // "&Çıkış": told before the program ends.
+    // "&Çıkış": the main window ends the program.
     void Cikis_istendi();
     void yard_istendi();
     void Hakkinda_istendi();
@@ -73,10 +85,12 @@ class Bul_Form : public QWidget {
     void cikti_istendi(const QString& komut);
     // A short note for the main window's status bar.
     void durum_bildirildi(const QString& metin);
+    // The clue panel was shown or hidden: the window wants another size.
+    void soru_paneli_degisti();
 
   protected:
     void closeEvent(QCloseEvent* olay) override;
-    void resizeEvent(QResizeEvent* olay) override;
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
 
   private:
     void menuyu_kur();
@@ -85,14 +99,21 @@ class Bul_Form : public QWidget {
     void harf_basildi(char32_t k);
     void kaydir(Hucre_Konumu h);
     bool kilit_bildir();
+    void geri_al_durumu();
 
     Izgara& izgara_;
+    Bulmaca_Belgesi* belge_;
     Izgara_Gorunumu* grid_;
     QScrollArea* kaydirma_;
+    Soru_Paneli* soru_paneli_;
+    QSplitter* bolucu_;
     QMenuBar* menu_cubugu_;
 
-    // mnuYeni_Sablon, mnuSablon_Ac, mnuRastgele, mnuTemizle.
-    std::array<QAction*, 4> degistiren_komutlar_{};
+    // mnuYeni_Sablon, mnuSablon_Ac, mnuRastgele, mnuTemizle, mnuBulmaca_Ac,
+    // mnuBulmaca_Sakla.
+    std::array<QAction*, 6> degistiren_komutlar_{};
+    QAction* geri_al_ = nullptr;
+    QAction* yinele_ = nullptr;
     QAction* cozum_sayfasi_ = nullptr;
     bool kilitli_ = false;
 

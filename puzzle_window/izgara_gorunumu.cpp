@@ -141,8 +141,14 @@ void Izgara_Gorunumu::hucreye_git(Hucre_Konumu h) {
 
 void Izgara_Gorunumu::degisiklik(const Izgara_Degisikligi& d) {
     if (d.ebat_degisti) {
+        const Hucre_Konumu gecerli = gecerli_;
+        const Hucre_Konumu secim_sonu = secim_sonu_;
         olculeri_hesapla();
         update();
+        // A grid that shrank under the current cell (an undo does that) took
+        // it to the nearest cell still there: the typing target follows.
+        if (gecerli_ != gecerli || secim_sonu_ != secim_sonu)
+            emit hucreye_girildi();
         return;
     }
     const QRect ilk = hucre_alani({d.ilk_satir, d.ilk_sutun});

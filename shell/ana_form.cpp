@@ -1,6 +1,7 @@
 #include "ana_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int DURUM_SURESI_MS = 6000;
 constexpr char KOMUT_KULLANILAMAZ[] = "Çözüm sürerken bu komut kullanılamaz.";
+constexpr char ADIM_COZUM[] = "Bulmaca Çözümü";
 
 }  // namespace
 
@@ -66,16 +68,15 @@ Bul_Form& Ana_Form::bul_formu_hazirla() {
     connect(bul_, &Bul_Form::Yeni_Sablon_istendi, this, &Ana_Form::Yeni_Sablon);
     connect(bul_, &Bul_Form::Sablon_Ac_istendi, this, &Ana_Form::Sablon_Ac);
     connect(bul_, &Bul_Form::Sablon_Sakla_istendi, this, &Ana_Form::Sablon_Sakla);
+    connect(bul_, &Bul_Form::Bulmaca_Ac_istendi, this, &Ana_Form::Bulmaca_Ac);
+    connect(bul_, &Bul_Form::Bulmacayi_Sakla_istendi, this, &Ana_Form::Bulmacayi_Sakla);
+    connect(bul_, &Bul_Form::soru_paneli_degisti, this, &Ana_Form::bul_formu_goster);
     connect(bul_, &Bul_Form::rast_yerlestir_istendi, this, &Ana_Form::rast_yerlestir);
     connect(bul_, &Bul_Form::Kos_istendi, this, &Ana_Form::Kos);
     connect(bul_, &Bul_Form::yard_istendi, this, &Ana_Form::yard);
     connect(bul_, &Bul_Form::Hakkinda_istendi, this, &Ana_Form::Hakkinda_Goster);
     connect(bul_, &Bul_Form::cikti_istendi, this, &Ana_Form::Cikti_Komutu);
-    // The program ends at once; a run in progress stops without a word.
-    connect(bul_, &Bul_Form::Cikis_istendi, this, [this] {
-        if (calisma_.suruyor())
-            calisma_.cikis_iste();
-    });
+    connect(bul_, &Bul_Form::Cikis_istendi, this, &Ana_Form::Cikis);
     connect(bul_, &Bul_Form::durum_bildirildi, this,
             [this](const QString& metin) { statusBar()->showMessage(metin, DURUM_SURESI_MS); });
     return *bul_;
@@ -144,7 +145,24 @@ void Ana_Form::rast_yerlestir() {
 }
 
 void Ana_Form::Kos() {
-    calisma_.Kos();
+    if (calisma_.suruyor() || bul_ == nullptr) {
+        calisma_.Kos();
+        return;
+    }
+    // The grid before the run and after it, with the run's fill, make one
+    // undo step. A close asked for as the run ends waits until it is made.
+    Bulmaca_Belgesi& belge = bul_->belge();
+    kos_kaydediliyor_ = true;
+    belge.toplu_degistir(QString::fromUtf8(ADIM_COZUM), [&] {
+        calisma_.Kos();
+        if (auto dolgu = cozumden_dolgu(durum_.Cozucu, durum_.Izgara)) {
+            dolgu->diger_alanlar = belge.dolgu().diger_alanlar;
+            belge.dolgu_ata(std::move(*dolgu));
+        }
+    });
+    kos_kaydediliyor_ = false;
+    if (std::exchange(kapanis_bekliyor_, false))
+        close();
 }
 
 void Ana_Form::Pan_Kopyala() {
@@ -200,9 +218,19 @@ Sozluk_Sonucu Ana_Form::sozluk_oku() {
 }
 
 void Ana_Form::closeEvent(QCloseEvent* olay) {
-    // A run stops first and then closes the window again.
+    // A run stops first and then closes the window again, once its undo
+    // step is made.
     if (calisma_.suruyor()) {
         calisma_.kapanis_iste();
+        olay->ignore();
+        return;
+    }
+    if (kos_kaydediliyor_) {
+        kapanis_bekliyor_ = true;
+        olay->ignore();
+        return;
+    }
+    if (!degisiklikler_birakilabilir()) {
         olay->ignore();
         return;
     }

@@ -47,8 +47,13 @@ class Ana_Form : public QMainWindow {
     void Yeni_Sablon();
     void Sablon_Ac();
     void Sablon_Sakla();
+    // Puzzle files: one opened in place of the puzzle, the puzzle saved;
+    // saving says whether the puzzle is now in a file.
+    void Bulmaca_Ac();
+    bool Bulmacayi_Sakla();
     void rast_yerlestir();
-    // The solve run: starts a run, or asks the running one to stop.
+    // The solve run: starts a run, or asks the running one to stop. A run
+    // is one undo step and leaves its fill with the puzzle.
     void Kos();
     // Puts a picture of the grid on the clipboard.
     void Pan_Kopyala();
@@ -96,8 +101,12 @@ class Ana_Form : public QMainWindow {
     // True, with a word on the status bar, while a solve run forbids
     // commands that change the grid or the template.
     bool komut_reddedildi();
-    // The grid and the clue lines of the last run, for every output.
+    // The grid and the clue lines of the fill, edits included, for every output.
     Bulmaca_Icerigi bulmaca_icerigi() const;
+    // Whether the puzzle's unsaved changes may go: there are none, the user
+    // saved them now, or chose to let them go.
+    bool degisiklikler_birakilabilir();
+    void Cikis();
 
     Etkilesim& etkilesim_;
     Dizinler dizinler_;
@@ -109,6 +118,9 @@ class Ana_Form : public QMainWindow {
     Bul_Form* bul_ = nullptr;
     QMdiSubWindow* alt_pencere_ = nullptr;
     Cozum_Calistirma calisma_;
+    // A run's undo step is being made; a close it asked for waits for it.
+    bool kos_kaydediliyor_ = false;
+    bool kapanis_bekliyor_ = false;
     QPointer<Hakk_Form> hakkinda_;
     QPointer<Tercihler> tercihler_;
     QPointer<Yardim_Penceresi> yardim_;

@@ -58,6 +58,8 @@ Baslangic_Sonucu Ana_Form::MDIForm_Load() {
     } else {
         bul_formu_goster();
     }
+    // The puzzle laid out at start-up is where the history begins.
+    bul.belge().yigin().clear();
     return sozluk_oku() == Sozluk_Sonucu::Yuklendi ? Baslangic_Sonucu::Devam
                                                    : Baslangic_Sonucu::Cikis;
 }
@@ -71,6 +73,7 @@ Baslangic_Sonucu Ana_Form::baslangic_hatasi() {
     durum_.Satir_Sayisi = 9;
     durum_.Sutun_Sayisi = 9;
     Yeni_Sablon();
+    bul_formu_hazirla().belge().yigin().clear();
     return Baslangic_Sonucu::Devam;
 }
 

@@ -97,10 +97,12 @@ void onizle(Ana_Form& ana, const Bulmaca_Icerigi& icerik) {
 }  // namespace
 
 Bulmaca_Icerigi Ana_Form::bulmaca_icerigi() const {
-    const auto sorular = durum_.Cozucu.Cozum_Soru_Tablosu();
-    return velzora::bulmaca_icerigi(durum_.Izgara,
-                                    {durum_.Cozucu.Yerler(), durum_.Cozucu.Sira(), sorular},
-                                    bul_ != nullptr && bul_->cozum_sayfasi_istendi());
+    // The fill, with the designer's edits to its clues; none before the
+    // puzzle window exists.
+    if (bul_ == nullptr)
+        return velzora::bulmaca_icerigi(durum_.Izgara, Dolgu{}.sorular(), false);
+    return velzora::bulmaca_icerigi(durum_.Izgara, bul_->belge().dolgu().sorular(),
+                                    bul_->cozum_sayfasi_istendi());
 }
 
 void Ana_Form::Belgeye_Aktar() {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include "baslik_genisligi.h"
@@ -31,6 +32,10 @@ void baslik_payi(QMessageBox& kutu) {
                                       QSizePolicy::Minimum, QSizePolicy::Minimum),
                       yerlesim->rowCount(), 0, 1, yerlesim->columnCount());
 }
+
+constexpr char KAYDET[] = "Kaydet";
+constexpr char KAYDETME[] = "Kaydetme";
+constexpr char IPTAL[] = "İptal";
 
 }  // namespace
 
@@ -63,6 +68,21 @@ bool Qt_Etkilesim::soru(QWidget* sahip, const QString& baslik, const QString& me
     kutu.setDefaultButton(QMessageBox::No);
     baslik_payi(kutu);
     return kutu.exec() == QMessageBox::Yes;
+}
+
+Kayit_Yaniti Qt_Etkilesim::kaydetsin_mi(QWidget* sahip, const QString& metin) {
+    QMessageBox kutu(QMessageBox::Warning, QString::fromUtf8(UYGULAMA_ADI), metin,
+                     QMessageBox::NoButton, sahip);
+    QPushButton* kaydet = kutu.addButton(QString::fromUtf8(KAYDET), QMessageBox::AcceptRole);
+    QPushButton* kaydetme =
+        kutu.addButton(QString::fromUtf8(KAYDETME), QMessageBox::DestructiveRole);
+    QPushButton* iptal = kutu.addButton(QString::fromUtf8(IPTAL), QMessageBox::RejectRole);
+    kutu.setDefaultButton(kaydet);
+    kutu.setEscapeButton(iptal);
+    kutu.exec();
+    if (kutu.clickedButton() == kaydet)
+        return Kayit_Yaniti::Kaydet;
+    return kutu.clickedButton() == kaydetme ? Kayit_Yaniti::Kaydetme : Kayit_Yaniti::Iptal;
 }
 
 QString Qt_Etkilesim::dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) {

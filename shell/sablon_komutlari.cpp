@@ -95,6 +95,8 @@ void Ana_Form::Sablon_Sakla() {
     if (sablon_yaz(dosya_yolu(ad), durum_.Izgara, &dosya) != Sablon_Hatasi::Yok) {
         etkilesim_.mesaj(
             this, QString::fromUtf8(SABLON_YAZILAMADI).arg(QString::fromStdString(dosya.neden())));
+    } else if (bul_ != nullptr) {
+        bul_->belge().sablon_saklandi();
     }
 }
 

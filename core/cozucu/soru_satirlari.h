@@ -19,6 +19,22 @@ struct Cozum_Sorulari {
     const std::vector<std::string>& Cozum_Soru;  // slot number -> clue, untrimmed
 };
 
+// One clue of the lines: the row (across) or column (down) it stands on, the
+// number its line prints, its place in the line (1 opens it, 2 follows "...")
+// and its slot.
+struct Soru_Girdisi {
+    int hat = 0;
+    int numara = 0;
+    int sira = 0;
+    int yer = 0;
+    bool operator==(const Soru_Girdisi&) const = default;
+};
+
+// The clues of one direction in the order the lines print them.
+std::vector<Soru_Girdisi> soru_girdileri(int Satir_Sayisi, int Sutun_Sayisi, Yon_Turu yon,
+                                         const std::vector<Kelime_Yeri>& Yerler,
+                                         const std::vector<int>& Sira);
+
 // R lines (index r - 1 for row r). A row that receives clues reads " n." and
 // its first clue, then "..." and each further clue, left to right; n counts
 // the rows with clues, so a row without across slots stays empty and uses no

@@ -85,3 +85,21 @@ endif()
 calistir(3 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
          --docx ${GECICI}/yok/bulmaca.docx)
 icermeli("${HATA}" "belge yazılamadı")
+
+# --ipuz writes the puzzle file; show --puzzle reads it back with its letters
+# and the clue lines as the export numbers them. A file that is no ipuz
+# crossword is refused with the reason.
+calistir(0 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --repeat --seed 3
+         --ipuz ${GECICI}/bulmaca.ipuz)
+file(READ ${GECICI}/bulmaca.ipuz ipuz)
+string(JSON tur GET "${ipuz}" kind 0)
+string(JSON ipucu GET "${ipuz}" clues Down 1 clue)
+if(NOT tur STREQUAL "http://ipuz.org/crossword#1" OR NOT ipucu STREQUAL "ikinci")
+  message(FATAL_ERROR "--ipuz wrote:\n${ipuz}")
+endif()
+calistir(0 ${CLI} show --puzzle ${GECICI}/bulmaca.ipuz)
+icermeli("${CIKTI}" "AB\nBA\nSOLDAN SAĞA\n 1.birinci\n 2.ikinci\nYUKARIDAN AŞAĞI\n 1.birinci\n 2.ikinci\n")
+file(WRITE ${GECICI}/kotu.ipuz "{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"x\"]}")
+calistir(2 ${CLI} show --puzzle ${GECICI}/kotu.ipuz)
+icermeli("${HATA}" "ipuz çapraz bulmacası değil")
+calistir(2 ${CLI} show --puzzle ${GECICI}/bulmaca.ipuz --template ${GECICI}/sab.txt)

@@ -252,8 +252,11 @@ class Kos_Testi : public QObject {
             ana().close();
             QVERIFY(ana().isVisible());
         });
+        // The stopped run's fill is a change no file holds: closing asks.
+        o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Kaydetme};
         ana().Kos();
         QVERIFY(o_->etkilesim.sorular.empty() && o_->etkilesim.mesajlar.empty());
+        QCOMPARE(o_->etkilesim.kayit_sorulari.size(), 1u);
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         QVERIFY(!ana().isVisible());
         QCOMPARE(o_->ayarlar.oku("SKO").toString(), QStringLiteral("0.2"));

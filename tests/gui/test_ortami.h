@@ -69,12 +69,14 @@ class Senaryolu_Etkilesim final : public Etkilesim {
     std::deque<QString> dosya_yanitlari;
     std::deque<std::optional<Ebat>> ebat_yanitlari;
     std::deque<bool> soru_yanitlari;
+    std::deque<Kayit_Yaniti> kayit_yanitlari;
 
     std::vector<QString> mesajlar;
     std::vector<Dosya_Istegi> dosya_istekleri;
     std::vector<Ebat> ebat_baslangiclari;
     std::vector<QString> sorular;
     std::vector<QString> soru_basliklari;
+    std::vector<QString> kayit_sorulari;
 
     // Run while a message or a question is up, before it is answered: what
     // the user sees at that moment can be checked there.
@@ -93,6 +95,10 @@ class Senaryolu_Etkilesim final : public Etkilesim {
         if (soru_aninda)
             soru_aninda(metin);
         return al(soru_yanitlari, "question");
+    }
+    Kayit_Yaniti kaydetsin_mi(QWidget*, const QString& metin) override {
+        kayit_sorulari.push_back(metin);
+        return al(kayit_yanitlari, "save question");
     }
     QString dosya_sor(QWidget*, const Dosya_Istegi& istek) override {
         dosya_istekleri.push_back(istek);

@@ -1,0 +1,224 @@
+// Work that survives: undo and redo of every grid change, the clue panel's
+// model, puzzle files through the window's commands, the close question.
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "ana_form.h"
+#include "bul_form.h"
+#include "ortak/cp1254.h"
+#include "soru_modeli.h"
+#include "soru_paneli.h"
+#include "test_ortami.h"
+
+namespace velzora {
+
+class Bulmaca_Testi : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Pencere_Ortami> o_;
+
+    // 2 x 2 of white cells: AB over BA when repetition is allowed.
+    Ana_Form& baslat() {
+        test::dosya_yaz(o_->veri("sozluk.txt"), "AB:ilk ipucu\r\nBA: ikinci\r\n");
+        test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 2  2 \r\n");
+        if (o_->ana_yap().MDIForm_Load() != Baslangic_Sonucu::Devam)
+            qFatal("start-up failed");
+        ana().durum().Tekrar_Izni = true;
+        ana().calisma().olay_araligi_ata(std::chrono::microseconds{0});
+        return ana();
+    }
+    Ana_Form& ana() { return *o_->ana; }
+    Izgara& izgara() { return ana().durum().Izgara; }
+    Bulmaca_Belgesi& belge() { return ana().bul_form()->belge(); }
+    Soru_Modeli& soldan() { return ana().bul_form()->soru_paneli().soldan(); }
+    QAction* eylem(const char* ad) { return ana().findChild<QAction*>(QString::fromLatin1(ad)); }
+    Bulmaca durum() { return bulmaca_al(izgara(), belge().dolgu()); }
+    auto satirlar() {
+        const Cozum_Sorulari s = belge().dolgu().sorular();
+        return std::pair(soldan_satirlari(2, 2, s), yukaridan_satirlari(2, 2, s));
+    }
+    void tikla(int r, int c, bool cift = false) {
+        Izgara_Gorunumu& g = ana().bul_form()->grid();
+        const QPoint p = g.hucre_alani({r, c}).center();
+        if (cift)
+            QTest::mouseDClick(&g, Qt::LeftButton, Qt::NoModifier, p);
+        else
+            QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier, p);
+    }
+
+  private slots:
+    void init() { o_ = std::make_unique<test::Pencere_Ortami>(); }
+    void cleanup() { o_.reset(); }
+
+    void every_grid_change_and_a_whole_run_undo_and_redo_step_by_step() {
+        baslat();
+        std::vector<Bulmaca> adimlar{durum()};
+        const auto adim = [&] { adimlar.push_back(durum()); };
+        QVERIFY(!eylem("mnuGeri_Al")->isEnabled());
+
+        tikla(1, 1);
+        QTest::keyClick(&ana().bul_form()->grid(), Qt::Key_A);
+        adim();
+        tikla(2, 2, true);
+        adim();
+        eylem("mnuTemizle")->trigger();
+        adim();
+        tikla(2, 2, true);
+        adim();
+        // During the run nothing is undone; afterwards the run is one step.
+        bool calisirken = false;
+        QMetaObject::invokeMethod(
+            &ana(),
+            [&] {
+                calisirken = ana().calisma().suruyor();
+                QVERIFY(!eylem("mnuGeri_Al")->isEnabled());
+                eylem("mnuGeri_Al")->trigger();
+                QVERIFY(!soldan().flags(soldan().index(0, 0)).testFlag(Qt::ItemIsEditable));
+            },
+            Qt::QueuedConnection);
+        ana().Kos();
+        QVERIFY(calisirken);
+        QVERIFY(!izgara().harf_al(1, 2).empty() && !izgara().harf_al(2, 2).empty());
+        adim();
+        QVERIFY(soldan().setData(soldan().index(0, Soru_Modeli::Soru), QStringLiteral("düzeltme")));
+        QCOMPARE(satirlar().first.front(), std::string(" 1.d\xFCzeltme"));
+        adim();
+        eylem("mnuRastgele")->trigger();
+        QCOMPARE(belge().dolgu().Yer_Sayisi(), 0);
+        adim();
+        o_->etkilesim.ebat_yanitlari = {Ebat{3, 4}};
+        eylem("mnuYeni_Sablon")->trigger();
+        adim();
+        QCOMPARE(belge().yigin().count(), 8);
+
+        for (std::size_t i = adimlar.size() - 1; i > 0; --i) {
+            eylem("mnuGeri_Al")->trigger();
+            QVERIFY2(durum() == adimlar[i - 1], qPrintable(QString::number(i)));
+        }
+        QVERIFY(!eylem("mnuGeri_Al")->isEnabled());
+        for (std::size_t i = 1; i < adimlar.size(); ++i) {
+            QTest::keySequence(&ana(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+            QVERIFY2(durum() == adimlar[i], qPrintable(QString::number(i)));
+        }
+        QCOMPARE(eylem("mnuGeri_Al")->text(), QStringLiteral("&Geri Al: Şablon Yerleşimi"));
+        // Typing after an undo took the grid back to 2 x 2 from 3 x 4.
+        eylem("mnuGeri_Al")->trigger();
+        QTest::keyClick(&ana().bul_form()->grid(), Qt::Key_B);
+        QCOMPARE(std::pair(ana().bul_form()->Secili_Satir(), ana().bul_form()->Secili_Sutun()),
+                 std::pair(2, 2));
+        QCOMPARE(izgara().harf_al(2, 2), std::string(izgara().siyah_mi(2, 2) ? "" : "B"));
+    }
+
+    void the_clue_model_follows_the_fill_and_names_each_changed_cell() {
+        baslat();
+        Soru_Modeli& m = soldan();
+        QAbstractItemModelTester denetci(&m,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(m.rowCount(), 0);
+        QSignalSpy sifirlama(&m, &QAbstractItemModel::modelReset);
+        ana().Kos();
+        QCOMPARE(sifirlama.count(), 1);
+        QCOMPARE(m.rowCount(), 2);
+        QCOMPARE(m.index(1, Soru_Modeli::Numara).data().toString(), QStringLiteral("2"));
+        QCOMPARE(m.index(1, Soru_Modeli::Hat).data().toInt(), 2);
+        const QString kelime = m.index(1, Soru_Modeli::Kelime).data().toString();
+        QCOMPARE(m.index(1, Soru_Modeli::Soru).data().toString(), kelime == QStringLiteral("AB")
+                                                                      ? QStringLiteral("ilk ipucu")
+                                                                      : QStringLiteral(" ikinci"));
+
+        QSignalSpy degisen(&m, &QAbstractItemModel::dataChanged);
+        QSignalSpy asagi(&ana().bul_form()->soru_paneli().yukaridan(),
+                         &QAbstractItemModel::dataChanged);
+        const QModelIndex h = m.index(1, Soru_Modeli::Soru);
+        QVERIFY(!m.setData(h, QStringLiteral("\U0001F600")));
+        QVERIFY(m.setData(h, QStringLiteral("yeni")));
+        eylem("mnuGeri_Al")->trigger();
+        QCOMPARE(degisen.count(), 2);
+        for (const auto& arg : degisen)
+            QVERIFY(arg.at(0).toModelIndex() == h && arg.at(1).toModelIndex() == h);
+        QCOMPARE(asagi.count(), 0);
+        QVERIFY(m.index(1, Soru_Modeli::Soru).data().toString() != QStringLiteral("yeni"));
+    }
+
+    void a_saved_puzzle_opens_as_it_was_and_a_bad_file_changes_nothing() {
+        baslat();
+        ana().Kos();
+        soldan().setData(soldan().index(0, Soru_Modeli::Soru), QStringLiteral("şimdiki"));
+        const Bulmaca saklanan = durum();
+        const auto saklanan_satirlar = satirlar();
+        const QImage resim = ana().bul_form()->grid().resim();
+        const QString yol = o_->veri("b.ipuz");
+        o_->etkilesim.dosya_yanitlari = {yol};
+        eylem("mnuBulmaca_Sakla")->trigger();
+        QVERIFY(!belge().degisti());
+        QVERIFY(ana().windowTitle().endsWith(QStringLiteral("   <b.ipuz>")));
+
+        eylem("mnuTemizle")->trigger();
+        tikla(1, 2, true);
+        o_->etkilesim.dosya_yanitlari = {yol};
+        eylem("mnuBulmaca_Ac")->trigger();
+        QVERIFY(durum() == saklanan);
+        QCOMPARE(satirlar(), saklanan_satirlar);
+        QCOMPARE(ana().bul_form()->grid().resim(), resim);
+        QVERIFY(!belge().degisti());
+
+        test::dosya_yaz(o_->veri("kotu.ipuz"),
+                        "{\"version\": \"http://ipuz.org/v2\", \"kind\": []}");
+        const int adim = belge().yigin().count();
+        o_->etkilesim.dosya_yanitlari = {o_->veri("kotu.ipuz")};
+        eylem("mnuBulmaca_Ac")->trigger();
+        QCOMPARE(o_->etkilesim.mesajlar.back(),
+                 QStringLiteral("Dosya bir ipuz çapraz bulmacası değil."));
+        QVERIFY(durum() == saklanan);
+        QCOMPARE(belge().yigin().count(), adim);
+    }
+
+    void closing_and_leaving_ask_about_unsaved_changes() {
+        baslat();
+        ana().close();
+        QVERIFY(o_->etkilesim.kayit_sorulari.empty() && !ana().isVisible());
+
+        baslat();
+        tikla(1, 1, true);
+        o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Iptal, Kayit_Yaniti::Kaydet,
+                                         Kayit_Yaniti::Kaydet};
+        o_->etkilesim.dosya_yanitlari = {QString(), o_->veri("son.ipuz")};
+        ana().close();
+        QVERIFY(ana().isVisible());
+        // The save dialog cancelled: still open.
+        ana().close();
+        QVERIFY(ana().isVisible());
+        ana().close();
+        QVERIFY(!ana().isVisible());
+        QVERIFY(QFile::exists(o_->veri("son.ipuz")));
+        QCOMPARE(o_->etkilesim.kayit_sorulari.size(), 3u);
+
+        // Leaving asks too; İptal keeps the program, Kaydetme ends it.
+        baslat();
+        tikla(1, 1, true);
+        o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Iptal};
+        QTimer::singleShot(0, eylem("mnuCikis"), &QAction::trigger);
+        QTimer::singleShot(20, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 7);
+        o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Kaydetme};
+        QTimer::singleShot(0, eylem("mnuCikis"), &QAction::trigger);
+        QCOMPARE(QCoreApplication::exec(), 0);
+
+        // A template opened from a saved state, and a template saved while
+        // the puzzle is no more than it, leave nothing to ask about.
+        o_->etkilesim.dosya_yanitlari = {o_->veri("sablon01.txt"), o_->veri("sab02.txt")};
+        baslat();
+        eylem("mnuSablon_Ac")->trigger();
+        QVERIFY(!belge().degisti());
+        tikla(2, 2, true);
+        eylem("mnuSablon_Sakla")->trigger();
+        QVERIFY(!belge().degisti());
+    }
+};
+
+}  // namespace velzora
+
+QTEST_MAIN(velzora::Bulmaca_Testi)
+#include "bulmaca_test.moc"
