@@ -91,6 +91,7 @@ constexpr int EN_COK_KABUL = 3000;
 struct Ozet {
     Cozum_Durumu durum = Cozum_Durumu::Analiz_Yok;
     long long kabul = 0;
+    long long denenen = 0;
 };
 
 void karsilastir(const Durum_Ornegi& o, std::uint64_t tohum, Ozet& ozet) {
@@ -163,7 +164,7 @@ void karsilastir(const Durum_Ornegi& o, std::uint64_t tohum, Ozet& ozet) {
                                   : ref_cozuldu  ? Cozum_Durumu::Cozuldu
                                                  : Cozum_Durumu::Cozulemedi;
     EXPECT_EQ(durum, beklenen);
-    ozet = {durum, static_cast<long long>(kabul.size())};
+    ozet = {durum, static_cast<long long>(kabul.size()), cozucu.istatistik().denenen};
     ASSERT_EQ(kabul, ref_kabul);
     EXPECT_EQ(cozucu.istatistik().denenen, ref.denenen);
     EXPECT_EQ(cozucu.istatistik().kabul_edilen, static_cast<long long>(ref_kabul.size()));
@@ -185,6 +186,10 @@ void karsilastir(const Durum_Ornegi& o, std::uint64_t tohum, Ozet& ozet) {
 TEST(Cozucu_Fark, RastgeleIzgaralardaReferanslaAyni) {
     int cozulen = 0, cozulemeyen = 0, durdurulan = 0;
     long long toplam_kabul = 0;
+    // The tried counts, summed and folded in order: a change to the search's
+    // order shows here first (--gtest_output=xml records them).
+    long long toplam_denenen = 0;
+    std::uint64_t iz = 0;
     for (std::uint64_t i = 1; i <= 600; ++i) {
         std::mt19937 rng(static_cast<std::mt19937::result_type>(i));
         const Durum_Ornegi o = ornek_uret(rng);
@@ -194,10 +199,14 @@ TEST(Cozucu_Fark, RastgeleIzgaralardaReferanslaAyni) {
         if (HasFatalFailure() || HasNonfatalFailure())
             return;
         toplam_kabul += ozet.kabul;
+        toplam_denenen += ozet.denenen;
+        iz = iz * 1000003 + static_cast<std::uint64_t>(ozet.denenen);
         cozulen += ozet.durum == Cozum_Durumu::Cozuldu;
         cozulemeyen += ozet.durum == Cozum_Durumu::Cozulemedi;
         durdurulan += ozet.durum == Cozum_Durumu::Durduruldu;
     }
+    RecordProperty("denenen_toplami", std::to_string(toplam_denenen));
+    RecordProperty("denenen_izi", std::to_string(iz));
     // The sample must reach every outcome and accept many words.
     EXPECT_GT(cozulen, 50);
     EXPECT_GT(cozulemeyen, 50);
