@@ -64,6 +64,8 @@ const char* durum_adi(Cozum_Durumu d) {
             return "no fill";
         case Cozum_Durumu::Durduruldu:
             return "stopped";
+        case Cozum_Durumu::Sinir_Doldu:
+            return "tries spent";
         case Cozum_Durumu::Bellek_Yetersiz:
             return "out of memory";
         case Cozum_Durumu::Analiz_Yok:

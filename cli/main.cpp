@@ -23,7 +23,7 @@ constexpr Komut_Kaydi KOMUTLAR[] = {
     {"show", velzora::cli::komut_show, "show --template FILE"},
     {"solve", velzora::cli::komut_solve,
      "solve (--template FILE | --grid FILE) --dict FILE [--seed N] [--repeat] "
-     "[--time-limit SECONDS] [--restarts [--restart-base N] [--no-prune]] [--dump-candidates] "
+     "[--time-limit SECONDS] [--max-tried N] [--restarts [--threads N]] [--dump-candidates] "
      "[--json]"},
     {"slots", velzora::cli::komut_slots, "slots (--template FILE | --grid FILE)"},
 };

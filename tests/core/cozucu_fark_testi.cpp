@@ -1,9 +1,12 @@
 // The fast solver against the literal reference on hundreds of small random
 // grids and dictionaries: same slots, same shuffled lists, the same words
 // accepted in the same order, the same fill order, deepest fill and clues.
+// And the smart search against the exact one: the same verdict, and a valid
+// fill.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -212,6 +215,60 @@ TEST(Cozucu_Fark, RastgeleIzgaralardaReferanslaAyni) {
     EXPECT_GT(cozulemeyen, 50);
     EXPECT_GT(durdurulan, 5);
     EXPECT_GT(toplam_kabul, 20000);
+}
+
+// Where the exact search reaches its verdict, the smart search (on one
+// engine or on two) reaches the same; its fill puts a candidate in every
+// slot, keeps the fixed letters, and without repetition no word twice.
+TEST(Cozucu_Fark, AkilliAramaAyniHukmuVerir) {
+    int karsilastirilan = 0;
+    for (std::uint64_t i = 1; i <= 300; ++i) {
+        std::mt19937 rng(static_cast<std::mt19937::result_type>(i));
+        const Durum_Ornegi o = ornek_uret(rng);
+        SCOPED_TRACE("ornek " + std::to_string(i));
+        const bool tekrar = o.tekrar_kipi == 1;
+        Sozluk sozluk;
+        ASSERT_EQ(sozluk.cozumle(o.sozluk_metni), Sozluk_Hatasi::Yok);
+        const auto coz = [&](Izgara& g, Bulmaca_Cozucu& c, bool akilli) {
+            izgara_kur(o, g);
+            Mt_Kaynak k(i);
+            EXPECT_EQ(c.analiz_et(
+                          g, sozluk, false, [] { return true; }, k),
+                      Analiz_Sonucu::Tamam);
+            c.deneme_siniri_ata(100000);
+            const Cozum_Kancasi devam = [](const Ilerleme&) { return Kanca_Yaniti::Devam; };
+            const Tekrar_Okuyucu oku = [tekrar] { return tekrar; };
+            return akilli ? c.akilli_coz(g, devam, oku, Akilli_Ayar{1 + static_cast<int>(i % 2), i})
+                          : c.bulmaca_coz(g, devam, oku);
+        };
+        Izgara gt, ga;
+        Bulmaca_Cozucu tam, akilli;
+        const Cozum_Durumu beklenen = coz(gt, tam, false);
+        if (beklenen == Cozum_Durumu::Sinir_Doldu)
+            continue;
+        ++karsilastirilan;
+        ASSERT_EQ(coz(ga, akilli, true), beklenen);
+        if (beklenen != Cozum_Durumu::Cozuldu)
+            continue;
+        std::set<std::string_view> kelimeler;
+        for (int s = 1; s <= akilli.Yer_Sayisi(); ++s) {
+            const std::string_view w = akilli.Cozum_Kelime(s);
+            ASSERT_FALSE(w.empty()) << s;
+            EXPECT_TRUE(tekrar || kelimeler.insert(w).second) << w;
+            const Kelime_Yeri& y = akilli.Yerler()[static_cast<std::size_t>(s)];
+            for (int p = 1; p <= y.Uzunluk; ++p)
+                EXPECT_EQ(ga.harf_al(y.satir_k(p), y.sutun_k(p)),
+                          std::string(1, w[static_cast<std::size_t>(p) - 1]));
+        }
+        Izgara sabit;
+        izgara_kur(o, sabit);
+        for (const auto& [r, c, h] : o.harfler) {
+            if (ga.beyaz_mi(r, c)) {
+                EXPECT_EQ(ga.harf_al(r, c), sabit.harf_al(r, c));
+            }
+        }
+    }
+    EXPECT_GT(karsilastirilan, 250);
 }
 
 }  // namespace

@@ -38,6 +38,23 @@ constexpr char CIKMAZ[] = "AB:a\r\nAC:b\r\nBD:c\r\nCE:d\r\n";
 constexpr char TEKRARLI[] = "BULMACA SABLONU\r\n 2  3 \r\n 2  2 \r\n";
 constexpr char TEKRAR_SOZLUGU[] = "ABA:a\r\nAX:b\r\n";
 
+// Fifteen separate slots of three cells and fourteen words: the smart search
+// is far from its proof when its first hook call comes.
+QByteArray guvercin_sablonu() {
+    QByteArray s = "BULMACA SABLONU\r\n 29  3 \r\n";
+    for (int r = 2; r < 29; r += 2) {
+        for (int c = 1; c <= 3; ++c)
+            s += " " + QByteArray::number(r) + "  " + QByteArray::number(c) + " \r\n";
+    }
+    return s;
+}
+QByteArray guvercin_sozlugu() {
+    QByteArray s;
+    for (char h = 'A'; h < 'A' + 14; ++h)
+        s += QByteArray("K") + h + "L:k\r\n";
+    return s;
+}
+
 constexpr int BASLA = Arac_Cubugu::BASLA_KONUMU;
 constexpr int TUMU = (1 << Arac_Cubugu::KONUM_SAYISI) - 1;
 
@@ -48,7 +65,7 @@ class Kos_Testi : public QObject {
 
     std::unique_ptr<test::Pencere_Ortami> o_;
 
-    Ana_Form& baslat(const char* sablon, const char* sozluk) {
+    Ana_Form& baslat(const QByteArray& sablon, const QByteArray& sozluk) {
         test::dosya_yaz(o_->veri("sablon01.txt"), sablon);
         test::dosya_yaz(o_->veri("sozluk.txt"), sozluk);
         if (o_->ana_yap().MDIForm_Load() != Baslangic_Sonucu::Devam)
@@ -159,9 +176,17 @@ class Kos_Testi : public QObject {
                     .match(o_->etkilesim.mesajlar.front())
                     .hasMatch());
         QVERIFY(kare_dolu());
-        QVERIFY(ana().calisma().ilerleme_etiketi()->text().startsWith(
-            "Kabul edilen kelime: 6   Derinlik 6/6   Süre: 0:00:0"));
+        // The line's time is the message's: one clock, one format.
+        const QString& mesaj = o_->etkilesim.mesajlar.front();
+        QCOMPARE(
+            ana().calisma().ilerleme_etiketi()->text(),
+            "Kabul edilen kelime: 6   Derinlik 6/6   Süre: " + mesaj.mid(mesaj.indexOf(':') + 1));
         bosta_olmali();
+
+        // A new template: the last run's figures no longer stand.
+        o_->etkilesim.ebat_yanitlari = {Ebat{4, 4}};
+        ana().Yeni_Sablon();
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().isEmpty());
     }
 
     void cozulemeyen_calisma_en_derin_doldurmayi_gosterir() {
@@ -305,28 +330,50 @@ class Kos_Testi : public QObject {
         QCOMPARE(harfler(), std::string("ABAXX"));
     }
 
-    void akilli_arama_turlari_sayar_ve_durdurulabilir() {
+    void akilli_arama() {
         baslat(KARE, KARE_1);
+        // The exact search suggests the smart one when it takes long.
+        ana().calisma().oneri_suresi_ata(std::chrono::milliseconds{0});
+        ana().Kos();
+        QVERIFY(ana().sbStatusBar()->currentMessage().contains("\"Akıllı arama\""));
+        ana().sbStatusBar()->clearMessage();
+        izgara().harf_temizle();
+
         ana().durum().Akilli_Arama = true;
         ana().Kos();
+        QVERIFY(ana().sbStatusBar()->currentMessage().isEmpty());
         QVERIFY(o_->etkilesim.mesajlar.back().startsWith("    Çözüm Bulundu"));
         QVERIFY(kare_dolu());
-        QVERIFY(ana().calisma().ilerleme_etiketi()->text().endsWith("   Tur 1"));
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().startsWith("Düğüm: "));
+        bosta_olmali();
 
-        // A stop request is answered at the restart search's hook calls too.
+        // A proof is told at once, and the status bar says it was one.
+        test::dosya_yaz(o_->veri("sozluk.txt"), CIKMAZ);
+        ana().durum().Sozluk_Degisti = true;
         izgara().harf_temizle();
+        ana().Kos();
+        QCOMPARE(o_->etkilesim.mesajlar.back(), QStringLiteral("Çözüm Bulunamadı"));
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().endsWith("kanıtlandı"));
+        bosta_olmali();
+    }
+
+    void akilli_arama_durdurulur_ve_kapanisla_biter() {
+        baslat(guvercin_sablonu(), guvercin_sozlugu());
+        ana().durum().Akilli_Arama = true;
         calisirken([&] { basla_dugmesi(); });
         o_->etkilesim.soru_yanitlari = {true};
         ana().Kos();
         QCOMPARE(o_->etkilesim.sorular.size(), 1u);
+        QVERIFY(o_->etkilesim.mesajlar.empty());
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         bosta_olmali();
 
-        // The exact search's line has no round.
-        ana().durum().Akilli_Arama = false;
+        // The letters of the deepest point would be fixed letters now.
         izgara().harf_temizle();
+        calisirken([&] { ana().close(); });
         ana().Kos();
-        QVERIFY(!ana().calisma().ilerleme_etiketi()->text().contains("Tur"));
+        QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
+        QVERIFY(!ana().isVisible());
     }
 
     void degisen_sozluk_sonraki_analizlerde_okunur() {
