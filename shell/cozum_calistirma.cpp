@@ -139,8 +139,8 @@ Kanca_Yaniti Cozum_Calistirma::kanca(const Ilerleme& i) {
     Program_Durumu& d = ana_.durum();
     if (!d.Hazir)
         return Kanca_Yaniti::Devam;
-    const bool durdur = ana_.etkilesim().soru(&ana_, QString::fromUtf8(DURDUR),
-                                              QString::fromUtf8(DURDURMAK_ISTIYOR_MUSUNUZ));
+    const bool durdur = ana_.etkilesim().calisma_sorusu(
+        &ana_, QString::fromUtf8(DURDUR), QString::fromUtf8(DURDURMAK_ISTIYOR_MUSUNUZ));
     if (durdur || bitis_istegi_ != Bitis_Istegi::Yok)
         return Kanca_Yaniti::Durdur;
     // Declined: the toolbar and the picture stay as the request left them.

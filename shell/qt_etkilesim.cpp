@@ -1,5 +1,6 @@
 #include "qt_etkilesim.h"
 
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -34,6 +35,20 @@ bool Qt_Etkilesim::soru(QWidget* sahip, const QString& baslik, const QString& me
                      sahip);
     kutu.setDefaultButton(QMessageBox::No);
     return kutu.exec() == QMessageBox::Yes;
+}
+
+bool Qt_Etkilesim::calisma_sorusu(QWidget* sahip, const QString& baslik, const QString& metin) {
+    // Not modal: the window system's request to close a window that a modal
+    // box blocks is dropped, not kept for later.
+    QMessageBox kutu(QMessageBox::Question, baslik, metin, QMessageBox::Yes | QMessageBox::No,
+                     sahip);
+    kutu.setDefaultButton(QMessageBox::No);
+    kutu.setWindowModality(Qt::NonModal);
+    QEventLoop dongu;
+    QObject::connect(&kutu, &QMessageBox::finished, &dongu, &QEventLoop::quit);
+    kutu.show();
+    dongu.exec();
+    return kutu.result() == QMessageBox::Yes;
 }
 
 QString Qt_Etkilesim::dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) {

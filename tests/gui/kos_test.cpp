@@ -3,9 +3,11 @@
 // dictionary reload. Dialogs are answered by the test; what the user does
 // during a run is queued before it and happens at the search's first hook
 // call, where the windows work.
+#include <qpa/qwindowsysteminterface.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -17,6 +19,7 @@
 #include "ana_form.h"
 #include "arac_cubugu.h"
 #include "bul_form.h"
+#include "qt_etkilesim.h"
 #include "sure_metni.h"
 #include "tercihler.h"
 #include "test_ortami.h"
@@ -282,6 +285,40 @@ class Kos_Testi : public QObject {
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         QVERIFY(!ana().isVisible());
         QCOMPARE(o_->ayarlar.oku("SKO").toString(), QStringLiteral("0.2"));
+    }
+
+    // The window system's close while the real stop question is up is heard,
+    // and honoured once the question is answered, here with No.
+    void kapanis_durdurma_sorusu_acikken() {
+        test::dosya_yaz(o_->veri("sablon01.txt"), guvercin_sablonu());
+        test::dosya_yaz(o_->veri("sozluk.txt"), guvercin_sozlugu());
+        Qt_Etkilesim gercek;
+        const QString veri = o_->veri_dizini.path();
+        Ana_Form ana(gercek, Dizinler{veri, QString(), veri});
+        QCOMPARE(ana.MDIForm_Load(), Baslangic_Sonucu::Devam);
+        ana.calisma().olay_araligi_ata(std::chrono::microseconds{0});
+        // Without the close the run would end here, not at the answer.
+        ana.durum().Cozucu.deneme_siniri_ata(1'000'000);
+        QMetaObject::invokeMethod(
+            &ana, [&] { ana.Kos(); }, Qt::QueuedConnection);
+        bool kapatildi = false;
+        QTimer yoklama;
+        connect(&yoklama, &QTimer::timeout, &ana, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* kutu = qobject_cast<QMessageBox*>(w);
+                if (kutu == nullptr || !kutu->isVisible() || kapatildi)
+                    continue;
+                kapatildi = true;
+                QWindowSystemInterface::handleCloseEvent<
+                    QWindowSystemInterface::SynchronousDelivery>(ana.windowHandle());
+                kutu->button(QMessageBox::No)->click();
+            }
+        });
+        yoklama.start(5);
+        ana.Kos();
+        QVERIFY(kapatildi);
+        QCOMPARE(ana.durum().Cozucu.Durum(), Cozum_Durumu::Durduruldu);
+        QVERIFY(!ana.isVisible());
     }
 
     void cikis_calismayi_durdurur() {
