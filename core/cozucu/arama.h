@@ -31,7 +31,7 @@ class Arama {
     // Throws std::bad_alloc when it exceeds `bellek_siniri` bytes, which
     // also bounds its growth during the search.
     void hazirla(const Analiz_Tablolari& tablolar, std::size_t bellek_siniri);
-    // Bytes the level storage holds from the start.
+    // Bytes the level storage holds now.
     std::size_t ayrilan_bayt() const { return durum_.ayrilan_bayt(); }
 
     // Runs the search to its end on a grid of the analysed size, under the

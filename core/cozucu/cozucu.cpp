@@ -17,26 +17,22 @@ Analiz_Sonucu Bulmaca_Cozucu::analiz_et(const Izgara& izgara, const Sozluk& sozl
             return Analiz_Sonucu::Sozluk_Yuklenemedi;
         Ilk_Kez_ = false;
     }
+    // The last run's tables go first: they count against this run's budget
+    // as long as they are held.
+    t_.maskeler = Aday_Maskeleri();
+    arama_ = Arama();
+    arama_hazir_ = false;
     // One budget for the whole run: every stage gets what the ones before it
     // left, and the search what the analysis left.
     try {
         t_.yerler.yerleri_bul(izgara);
         t_.harfler.harf_oku(izgara);
-        std::size_t kalan = bellek_siniri_;
-        const auto harca = [&kalan](std::size_t bayt) {
-            if (bayt > kalan)
-                return false;
-            kalan -= bayt;
-            return true;
-        };
-        if (!t_.adaylar.aday_bul(t_.yerler, t_.harfler, sozluk, kaynak, kalan) ||
-            !harca(t_.adaylar.bayt()) || !t_.maskeler.kur(t_.yerler, t_.adaylar, kalan) ||
-            !harca(t_.maskeler.bayt())) {
+        if (!t_.adaylar.aday_bul(t_.yerler, t_.harfler, sozluk, kaynak, bellek_siniri_) ||
+            t_.adaylar.bayt() > bellek_siniri_) {
             durum_ = Cozum_Durumu::Bellek_Yetersiz;
             return Analiz_Sonucu::Bellek_Yetersiz;
         }
-        arama_.hazirla(t_, kalan);
-        kalan_bellek_ = kalan - std::min(kalan, arama_.ayrilan_bayt());
+        kalan_bellek_ = bellek_siniri_ - t_.adaylar.bayt();
     } catch (const std::bad_alloc&) {
         durum_ = Cozum_Durumu::Bellek_Yetersiz;
         return Analiz_Sonucu::Bellek_Yetersiz;
@@ -85,9 +81,29 @@ Cozum_Durumu Bulmaca_Cozucu::aramayi_yurut(Arama_Denetcisi& denetci, Izgara& izg
     return durum_;
 }
 
+// The exact search's own tables (the masks and the level storage) from what
+// the analysis left of the budget, once per analysis; their time counts as
+// the analysis's.
+bool Bulmaca_Cozucu::arama_hazirla() {
+    const auto bas = std::chrono::steady_clock::now();
+    try {
+        if (!t_.maskeler.kur(t_.yerler, t_.adaylar, kalan_bellek_) ||
+            t_.maskeler.bayt() > kalan_bellek_)
+            return false;
+        arama_.hazirla(t_, kalan_bellek_ - t_.maskeler.bayt());
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    arama_hazir_ = true;
+    analiz_suresi_ += std::chrono::steady_clock::now() - bas;
+    return true;
+}
+
 Cozum_Durumu Bulmaca_Cozucu::bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                                          const Tekrar_Okuyucu& tekrar_izni) {
     akilli_son_ = false;
+    if (analiz_hazir_ && !arama_hazir_ && !arama_hazirla())
+        return durum_ = Cozum_Durumu::Bellek_Yetersiz;
     return aramayi_yurut(arama_.denetci(), izgara, kanca, tekrar_izni,
                          [&] { return arama_.bulmaca_coz(); });
 }
@@ -96,8 +112,11 @@ Cozum_Durumu Bulmaca_Cozucu::akilli_coz(Izgara& izgara, const Cozum_Kancasi& kan
                                         const Tekrar_Okuyucu& tekrar_izni,
                                         const Akilli_Ayar& ayar) {
     akilli_son_ = true;
-    return aramayi_yurut(akilli_.denetci(), izgara, kanca, tekrar_izni,
-                         [&] { return akilli_.coz(t_, ayar, kalan_bellek_); });
+    // The exact search's tables, where it ran on this analysis, stay.
+    const std::size_t tutulan = arama_hazir_ ? t_.maskeler.bayt() + arama_.ayrilan_bayt() : 0;
+    return aramayi_yurut(akilli_.denetci(), izgara, kanca, tekrar_izni, [&] {
+        return akilli_.coz(t_, ayar, kalan_bellek_ - std::min(kalan_bellek_, tutulan));
+    });
 }
 
 std::vector<std::string> Bulmaca_Cozucu::Cozum_Soru_Tablosu() const {

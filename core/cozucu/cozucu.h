@@ -134,6 +134,7 @@ class Bulmaca_Cozucu {
     template <class Kos>
     Cozum_Durumu aramayi_yurut(Arama_Denetcisi& denetci, Izgara& izgara, const Cozum_Kancasi& kanca,
                                const Tekrar_Okuyucu& tekrar_izni, const Kos& kos);
+    bool arama_hazirla();
     const Cozum_Kaydi& kayit() const { return akilli_son_ ? akilli_.kayit() : arama_.kayit(); }
     static int yer_kaydi(const std::vector<int>& v, int s) {
         return static_cast<std::size_t>(s) < v.size() ? v[static_cast<std::size_t>(s)] : 0;
@@ -145,10 +146,11 @@ class Bulmaca_Cozucu {
     bool akilli_son_ = false;  // the last search was the smart one
     bool Ilk_Kez_ = true;
     bool analiz_hazir_ = false;
+    bool arama_hazir_ = false;  // the exact search's tables stand for this analysis
     Cozum_Durumu durum_ = Cozum_Durumu::Analiz_Yok;
     std::size_t bellek_siniri_ = VARSAYILAN_BELLEK_SINIRI;
     long long deneme_siniri_ = 0;
-    std::size_t kalan_bellek_ = 0;  // what the last analysis left of the budget
+    std::size_t kalan_bellek_ = 0;  // what the analysis's lists left of the budget
     std::chrono::sys_seconds Baslama_Zamani_{};
     std::chrono::steady_clock::duration analiz_suresi_{};
     std::chrono::steady_clock::duration arama_suresi_{};

@@ -4,6 +4,8 @@
 // exact search's on random grids are in cozucu_fark_testi.cpp.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "cozucu_yardimcilari.h"
 
 namespace velzora {
@@ -120,11 +122,20 @@ TEST_F(Guvercin, DenemeSiniriTekMotordaTekrarlanir) {
 }
 
 // The run's one budget covers the smart search too: with just what the
-// analysis needs, its tables do not fit.
+// analysis needs, the model's tables do not fit.
 TEST(Akilli_Arama, BellekButcesiAnalizdenKalandir) {
+    // One slot of ten cells, whose table takes more than its list.
     Izgara g;
-    izgara_yap(g, {"..", ".."});
-    const Sozluk s = sozluk_yap({"AB", "BA", "AA", "BB"});
+    izgara_yap(g, {"..........", "##########"});
+    Satirlar kelimeler;
+    std::mt19937 rng(5);
+    for (int i = 0; i < 1000; ++i) {
+        std::string w;
+        for (int p = 0; p < 10; ++p)
+            w += static_cast<char>('A' + rng() % 26);
+        kelimeler.push_back(w);
+    }
+    const Sozluk s = sozluk_yap(kelimeler);
     Bulmaca_Cozucu c;
     Sabit_Kaynak k;
     std::size_t yetmez = 0, yeter = std::size_t{1} << 20;
