@@ -18,6 +18,21 @@
 #include "cozucu/arama.h"
 #include "cozucu/harf_modeli.h"
 
+// Gecode 6.2 releases a table's tuples with operator delete after taking
+// them with calloc: harmless with the C library's allocator, but the address
+// sanitizer would stop every run at it.
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" const char* __asan_default_options() {
+    return "alloc_dealloc_mismatch=0";
+}
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+extern "C" const char* __asan_default_options() {
+    return "alloc_dealloc_mismatch=0";
+}
+#endif
+#endif
+
 namespace velzora {
 namespace {
 
@@ -130,8 +145,17 @@ void motor_calistir(const Model_Verisi& v, bool tekrar_izni, unsigned tohum, En_
                     Ortak_Durum& ortak, int no, Motor_Durdurucu& durdurucu) {
     try {
         auto model = std::make_unique<Harf_Modeli>(v, tekrar_izni, tohum, derin);
+        // Propagation alone may prove it: then there is no search to run
+        // (and Gecode's restart engine would keep its stop object for good).
+        if (model->status() == Gecode::SS_FAILED) {
+            ortak.bitir(Arama_Sonucu::Tukendi);
+            return;
+        }
         Gecode::Search::Options o;
         o.threads = 1;
+        // A clone at every node: the model's space is small, and recomputing
+        // a failed branch from an older clone costs more than the copy.
+        o.c_d = 1;
         o.stop = &durdurucu;
         o.cutoff = Gecode::Search::Cutoff::luby(LUBY_OLCEGI);
         o.nogoods_limit = NOGOOD_DERINLIGI;

@@ -17,6 +17,14 @@
 //   position (konum)   an index into the fill order Sira: position p holds
 //                      the slot that is filled at level p.
 //   crossing (kesisme) a cell shared by an across and a down slot.
+//   tried (denenen)    a candidate taken off a level, accepted or not; in
+//                      the smart search, a node of its search tree.
+//   engine (motor)     one of the smart search's searches, each on a thread
+//                      of its own with a seed of its own; a node (dugum) is
+//                      a choice of a letter for a cell, a failure
+//                      (basarisiz) a node whose letters cannot all stand, a
+//                      restart (yeniden baslatma) a new search tree from the
+//                      root after a number of failures.
 //
 // Two searches fill the slots: the exact search (arama.h), the program's own
 // and its default, and the smart search (akilli_arama.h), a constraint model
