@@ -4,10 +4,11 @@
 // of a 50 x 50 grid when its search starts. Plain timing: the search is
 // heavy-tailed, so every figure is a median over seeds under a time limit.
 //
-//   velzora_cozucu_olcumu [--sozluk FILE] [--sure SECONDS] [--tohum N] [--yeniden]
+//   velzora_cozucu_olcumu [--sozluk FILE] [--sure SECONDS] [--tohum N] [--ebat N] [--akilli]
 //
-// --yeniden measures the restart search with its pruning instead (speed,
-// memory and the longest stretch without a hook call; no reference).
+// --akilli measures the smart search on one thread instead (nodes per
+// second, memory and the longest stretch without a hook call; no
+// reference). --ebat N runs only the grids of that size.
 // Without --sozluk it uses the built-in dictionary when the build has one,
 // else a generated one of about 30,000 words.
 //
@@ -109,22 +110,22 @@ struct Olcum {
     double analiz_ms = 0;
     double en_uzun_ara_ms = 0;  // longest stretch without a hook call
     long long denenen = 0;
+    long long dugum = 0;
     Cozum_Durumu durum = Cozum_Durumu::Analiz_Yok;
     std::size_t yer_sayisi = 0;
     int en_cok_aday = 0;
 };
 
-// The search the program runs: the exact one, or the restart search with its
-// default settings.
-Cozum_Durumu coz(Bulmaca_Cozucu& c, Izgara& g, const Cozum_Kancasi& kanca, bool yeniden,
-                 Rastgele_Kaynak& k) {
+// The search the program runs: the exact one, or the smart one on one thread.
+Cozum_Durumu coz(Bulmaca_Cozucu& c, Izgara& g, const Cozum_Kancasi& kanca, bool akilli,
+                 std::uint64_t tohum) {
     const Tekrar_Okuyucu tekrar = [] { return false; };
-    return yeniden ? c.bulmaca_coz(g, kanca, tekrar, Yeniden_Baslatma{}, k)
-                   : c.bulmaca_coz(g, kanca, tekrar);
+    return akilli ? c.akilli_coz(g, kanca, tekrar, Akilli_Ayar{1, tohum})
+                  : c.bulmaca_coz(g, kanca, tekrar);
 }
 
 Olcum hizli_calistir(const Sozluk& sozluk, int ebat, std::uint64_t tohum, double sure,
-                     bool yeniden) {
+                     bool akilli) {
     Izgara g;
     izgara_uret(g, ebat, tohum);
     Bulmaca_Cozucu c;
@@ -143,11 +144,12 @@ Olcum hizli_calistir(const Sozluk& sozluk, int ebat, std::uint64_t tohum, double
             onceki = simdi;
             return saniye(simdi - bas) >= sure ? Kanca_Yaniti::Durdur : Kanca_Yaniti::Devam;
         },
-        yeniden, k);
+        akilli, tohum);
     o.en_uzun_ara_ms = std::max(o.en_uzun_ara_ms, saniye(Saat::now() - onceki) * 1000);
     const double t = saniye(c.Arama_Suresi());
     const Arama_Istatistigi ist = c.istatistik();
     o.denenen = ist.denenen;
+    o.dugum = ist.dugum;
     o.denenen_hizi = static_cast<double>(ist.denenen) / t;
     o.kabul_hizi = static_cast<double>(ist.kabul_edilen) / t;
     o.analiz_ms = saniye(c.Analiz_Suresi()) * 1000;
@@ -187,6 +189,8 @@ const char* durum_adi(Cozum_Durumu d) {
             return "cozuldu";
         case Cozum_Durumu::Cozulemedi:
             return "cozulemedi";
+        case Cozum_Durumu::Sinir_Doldu:
+            return "sinir doldu";
         case Cozum_Durumu::Durduruldu:
             return "sure doldu";
         default:
@@ -200,10 +204,11 @@ int main(int argc, char** argv) {
     std::string sozluk_yolu;
     double sure = 2.0;
     int tohum_sayisi = 10;
-    bool yeniden = false;
+    int tek_ebat = 0;
+    bool akilli = false;
     for (int i = 1; i < argc; i += 2) {
-        if (std::strcmp(argv[i], "--yeniden") == 0) {
-            yeniden = true;
+        if (std::strcmp(argv[i], "--akilli") == 0) {
+            akilli = true;
             --i;
             continue;
         }
@@ -215,6 +220,8 @@ int main(int argc, char** argv) {
             sure = std::stod(argv[i + 1]);
         else if (std::strcmp(argv[i], "--tohum") == 0)
             tohum_sayisi = std::stoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--ebat") == 0)
+            tek_ebat = std::stoi(argv[i + 1]);
     }
     const std::filesystem::path yerlesik =
         std::filesystem::path(argv[0]).parent_path() / "../share/velzora/sozluk.txt";
@@ -233,7 +240,7 @@ int main(int argc, char** argv) {
     }
 
     // Memory first, while the process holds nothing else.
-    {
+    if (tek_ebat == 0) {
         Izgara g;
         izgara_uret(g, 50, 1);
         Bulmaca_Cozucu c;
@@ -253,7 +260,7 @@ int main(int argc, char** argv) {
                 tepe = vm_degeri("VmHWM:");
                 return Kanca_Yaniti::Durdur;
             },
-            yeniden, k);
+            akilli, 1);
         if (rss < 0) {
             // The search ended before its first hook call (a slot without
             // candidates): its tables were all in place, so read them now.
@@ -273,6 +280,8 @@ int main(int argc, char** argv) {
         "\nebat tohum  yer  M     analiz_ms  durum       denenen/s  kabul/s    "
         "ref_denenen/s  ref_kabul/s  oran\n");
     for (const int ebat : {9, 15, 30}) {
+        if (tek_ebat != 0 && ebat != tek_ebat)
+            continue;
         std::vector<double> hiz, kabul, analiz, ref_hiz, ref_kabul, oran;
         double en_uzun_ara = 0;
         int atlanan = 0;
@@ -280,7 +289,7 @@ int main(int argc, char** argv) {
         for (int t = 1; t <= tohum_sayisi; ++t) {
             while (!doldurulabilir_boy(ebat, ++tohum))
                 ++atlanan;
-            const Olcum h = hizli_calistir(sozluk, ebat, tohum, sure, yeniden);
+            const Olcum h = hizli_calistir(sozluk, ebat, tohum, sure, akilli);
             hiz.push_back(h.denenen_hizi);
             kabul.push_back(h.kabul_hizi);
             analiz.push_back(h.analiz_ms);
@@ -292,7 +301,7 @@ int main(int argc, char** argv) {
             // candidate; at 30 x 30 its table alone is hundreds of MB.
             const double tablo = static_cast<double>(h.yer_sayisi + 2) *
                                  static_cast<double>(h.yer_sayisi + 2) * (h.en_cok_aday + 1);
-            if (!yeniden && ebat <= 15 && tablo < 2e9 && h.denenen > 0) {
+            if (!akilli && ebat <= 15 && tablo < 2e9 && h.denenen > 0) {
                 const Olcum r =
                     referans_calistir(sozluk, ebat, tohum, std::min<long long>(h.denenen, 5000));
                 ref_hiz.push_back(r.denenen_hizi);

@@ -6,13 +6,15 @@
 // a stop request takes to end the run.
 //
 //   velzora_kos_olcumu --template FILE --dict FILE [--seed N] [--seconds S]
-//                      [--interval-ms MS] [--program-only]
+//                      [--interval-ms MS] [--program-only] [--smart]
 //
 // With --seconds the windowed run is asked to stop (answered Yes) after S
 // seconds and the bare run gets the same time. --interval-ms sets how often
 // the windows work during the run (0: at every hook call); the program's own
 // setting otherwise. --program-only skips the bare run, so that a whole-
-// process timer can hold this program against velzora-cli solve itself. Runs on the platform that
+// process timer can hold this program against velzora-cli solve itself.
+// --smart runs the smart search on every processor instead (no bare run):
+// how soon a stop ends all its engines. Runs on the platform that
 // QT_QPA_PLATFORM names: offscreen by default, xcb under Xvfb.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,6 +67,8 @@ const char* durum_adi(Cozum_Durumu d) {
             return "no fill";
         case Cozum_Durumu::Durduruldu:
             return "stopped";
+        case Cozum_Durumu::Sinir_Doldu:
+            return "tries spent";
         case Cozum_Durumu::Bellek_Yetersiz:
             return "out of memory";
         case Cozum_Durumu::Analiz_Yok:
@@ -117,10 +121,12 @@ int main(int argc, char** argv) {
     double sure = 0;
     long long aralik_ms = -1;
     bool yalniz_program = false;
+    bool akilli = false;
     const QStringList a = QApplication::arguments();
     for (qsizetype i = 1; i < a.size(); ++i) {
-        if (a[i] == "--program-only") {
+        if (a[i] == "--program-only" || a[i] == "--smart") {
             yalniz_program = true;
+            akilli = akilli || a[i] == "--smart";
             continue;
         }
         if (i + 1 == a.size())
@@ -142,7 +148,7 @@ int main(int argc, char** argv) {
     if (sablon.isEmpty() || sozluk.isEmpty()) {
         std::fprintf(stderr,
                      "usage: velzora_kos_olcumu --template FILE --dict FILE [--seed N] "
-                     "[--seconds S] [--interval-ms MS] [--program-only]\n");
+                     "[--seconds S] [--interval-ms MS] [--program-only] [--smart]\n");
         return 2;
     }
 
@@ -159,6 +165,7 @@ int main(int argc, char** argv) {
     if (ana.MDIForm_Load() != Baslangic_Sonucu::Devam)
         return 1;
     ana.calisma().kaynak_uretici_ata([tohum] { return std::make_unique<Mt_Kaynak>(tohum); });
+    ana.durum().Akilli_Arama = akilli;
     if (aralik_ms >= 0)
         ana.calisma().olay_araligi_ata(std::chrono::microseconds(aralik_ms * 1000));
     for (int i = 0; i < 20; ++i)

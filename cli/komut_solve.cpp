@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <thread>
 
 #include <nlohmann/json.hpp>
 
@@ -25,6 +27,37 @@ constexpr std::string_view COZUM_BULUNAMADI = "Çözüm Bulunamadı";
 constexpr std::string_view SOLDAN_SAGA = "SOLDAN SAĞA";
 constexpr std::string_view YUKARIDAN_ASAGI = "YUKARIDAN AŞAĞI";
 constexpr std::string_view DURDURULDU = "süre sınırı doldu, arama durduruldu";
+constexpr std::string_view SINIR_DOLDU = "deneme sınırı doldu, arama durduruldu";
+constexpr std::string_view KANITLANDI = "bu ızgaranın çözümü olmadığı kanıtlandı";
+// The exit status of a solve run that reached its search.
+int cikis_kodu(Cozum_Durumu d) {
+    switch (d) {
+        case Cozum_Durumu::Cozuldu:
+            return CIKIS_TAMAM;
+        case Cozum_Durumu::Cozulemedi:
+            return CIKIS_COZUMSUZ;
+        default:
+            return CIKIS_BASARISIZ;
+    }
+}
+
+const char* sonuc_adi(Cozum_Durumu d) {
+    switch (d) {
+        case Cozum_Durumu::Cozuldu:
+            return "filled";
+        case Cozum_Durumu::Cozulemedi:
+            return "unfillable";
+        case Cozum_Durumu::Durduruldu:
+            return "out_of_time";
+        case Cozum_Durumu::Sinir_Doldu:
+            return "tries_spent";
+        case Cozum_Durumu::Bellek_Yetersiz:
+            return "out_of_memory";
+        case Cozum_Durumu::Analiz_Yok:
+            break;
+    }
+    return "none";
+}
 
 // Hours keep counting past a day, so a long run is never shown short.
 std::string sure_metni(std::chrono::seconds sure) {
@@ -43,7 +76,9 @@ nlohmann::json json_metni(const Bulmaca_Cozucu& c, const Izgara& izgara, bool ad
     const int n = c.Yer_Sayisi();
     json j;
     j["solved"] = c.Durum() == Cozum_Durumu::Cozuldu;
-    j["stopped"] = c.Durum() == Cozum_Durumu::Durduruldu;
+    j["proved"] = c.Durum() == Cozum_Durumu::Cozulemedi;
+    j["stopped"] = c.Durum() == Cozum_Durumu::Durduruldu || c.Durum() == Cozum_Durumu::Sinir_Doldu;
+    j["outcome"] = sonuc_adi(c.Durum());
     j["rows"] = izgara_satirlari(izgara);
     json yerler = json::array(), sira = json::array(), kelime = json::array(), soru = json::array();
     for (int s = 1; s <= n; ++s) {
@@ -68,7 +103,9 @@ nlohmann::json json_metni(const Bulmaca_Cozucu& c, const Izgara& izgara, bool ad
                   {"analysis_ms", milisaniye(c.Analiz_Suresi())},
                   {"search_ms", milisaniye(c.Arama_Suresi())},
                   {"peak_level_bytes", ist.tepe_seviye_bayti},
-                  {"rounds", c.Tur_Sayisi()}};
+                  {"nodes", ist.dugum},
+                  {"failures", ist.basarisiz},
+                  {"restarts", ist.yeniden_baslatma}};
     if (adaylar) {
         json liste = json::array();
         for (int s = 1; s <= n; ++s) {
@@ -119,15 +156,14 @@ int komut_solve(Argumanlar& a) {
     const auto tohum = a.tamsayi("seed", 0, INT64_MAX);
     const auto sure_siniri = a.kesir("time-limit", 0.0, 1e9);
     const auto sozluk_yolu = a.deger("dict");
-    const auto tur_tabani = a.tamsayi("restart-base", 1, 1'000'000'000);
+    const auto is_sayisi = a.tamsayi("threads", 1, 1024);
+    const auto deneme_siniri = a.tamsayi("max-tried", 1, INT64_MAX);
     Izgara izgara;
     std::string hata = a.hata();
     if (hata.empty() && !sozluk_yolu)
         hata = "--dict gerekli";
-    if (hata.empty() && tur_tabani && !a.var_mi("restarts"))
-        hata = "--restart-base yalnızca --restarts ile kullanılır";
-    if (hata.empty() && a.var_mi("no-prune") && !a.var_mi("restarts"))
-        hata = "--no-prune yalnızca --restarts ile kullanılır";
+    if (hata.empty() && is_sayisi && !a.var_mi("restarts"))
+        hata = "--threads yalnızca --restarts ile kullanılır";
     if (hata.empty())
         hata = belge_secenekleri_hatasi(a);
     if (hata.empty())
@@ -140,7 +176,9 @@ int komut_solve(Argumanlar& a) {
     Sozluk sozluk;
     Sozluk_Hatasi sozluk_hatasi = Sozluk_Hatasi::Yok;
     Bulmaca_Cozucu cozucu;
-    Mt_Kaynak kaynak(tohum ? static_cast<std::uint64_t>(*tohum) : gece_yarisindan_saniye());
+    const std::uint64_t tohum_degeri =
+        tohum ? static_cast<std::uint64_t>(*tohum) : gece_yarisindan_saniye();
+    Mt_Kaynak kaynak(tohum_degeri);
     const auto analiz = cozucu.analiz_et(
         izgara, sozluk, false,
         [&] { return (sozluk_hatasi = sozluk.oku(*sozluk_yolu)) == Sozluk_Hatasi::Yok; }, kaynak);
@@ -162,11 +200,12 @@ int komut_solve(Argumanlar& a) {
                                                                               : Kanca_Yaniti::Devam;
     };
     const Tekrar_Okuyucu tekrar_oku = [tekrar] { return tekrar; };
-    const bool budama = !a.var_mi("no-prune");
-    const Yeniden_Baslatma yeniden{
-        tur_tabani.value_or(budama ? VARSAYILAN_TUR_TABANI : BUDAMASIZ_TUR_TABANI), budama};
+    cozucu.deneme_siniri_ata(deneme_siniri.value_or(0));
+    const Akilli_Ayar akilli{
+        static_cast<int>(is_sayisi.value_or(std::max(1u, std::thread::hardware_concurrency()))),
+        tohum_degeri};
     const Cozum_Durumu durum = a.var_mi("restarts")
-                                   ? cozucu.bulmaca_coz(izgara, kanca, tekrar_oku, yeniden, kaynak)
+                                   ? cozucu.akilli_coz(izgara, kanca, tekrar_oku, akilli)
                                    : cozucu.bulmaca_coz(izgara, kanca, tekrar_oku);
     if (durum == Cozum_Durumu::Bellek_Yetersiz) {
         std::cerr << "velzora-cli solve: " << BELLEK_YETERSIZ_MESAJI << "\n";
@@ -178,6 +217,10 @@ int komut_solve(Argumanlar& a) {
         duz_yaz(cozucu, izgara, a.var_mi("dump-candidates"));
     if (durum == Cozum_Durumu::Durduruldu)
         std::cerr << "velzora-cli solve: " << DURDURULDU << "\n";
+    if (durum == Cozum_Durumu::Cozulemedi)
+        std::cerr << "velzora-cli solve: " << KANITLANDI << "\n";
+    if (durum == Cozum_Durumu::Sinir_Doldu)
+        std::cerr << "velzora-cli solve: " << SINIR_DOLDU << "\n";
     // The documents and the puzzle file are written whatever the outcome, as
     // the desktop program's commands do.
     const Dolgu dolgu = cozumden_dolgu(cozucu, izgara).value_or(Dolgu{});
@@ -190,7 +233,7 @@ int komut_solve(Argumanlar& a) {
             return CIKIS_YAZILAMADI;
         }
     }
-    return durum == Cozum_Durumu::Cozuldu ? CIKIS_TAMAM : CIKIS_BASARISIZ;
+    return cikis_kodu(durum);
 }
 
 }  // namespace velzora::cli

@@ -37,9 +37,9 @@ constexpr Secenek SOLVE[] = {
     {"seed", "N", "aday listelerini karıştıran tohum (verilmezse günün saati)"},
     {"repeat", "", "bir kelime birden çok yere yazılabilir"},
     {"time-limit", "SECONDS", "bu kadar saniye sonra aramayı durdurur"},
-    {"restarts", "", "yeniden başlatmalı arama"},
-    {"restart-base", "N", "turların aday bütçesinin tabanı (--restarts ile)"},
-    {"no-prune", "", "kesişim budamasını kapatır (--restarts ile)"},
+    {"max-tried", "N", "bu kadar aday denendikten sonra aramayı durdurur"},
+    {"restarts", "", "akıllı arama: çözümü ya da çözümsüzlüğün kanıtını arar"},
+    {"threads", "N", "akıllı aramanın iş parçacığı sayısı (varsayılan: tüm çekirdekler)"},
     {"dump-candidates", "", "her yerin karıştırılmış adaylarını da yazar"},
     {"json", "", "sonucu tek bir JSON nesnesi olarak yazar"},
     {"docx", "FILE", "bulmaca belgesini yazar: boş ızgara ve numaralı sorular"},
@@ -63,7 +63,8 @@ constexpr Komut_Tanimi KOMUTLAR[] = {
 
 constexpr std::string_view CIKIS_DURUMLARI =
     "Çıkış durumu: 0 tamam (solve: bulmaca doldu), 1 bulmaca dolmadı ya da durduruldu,\n"
-    "2 hatalı seçenek ya da okunamayan girdi, 3 bir çıktı yazılamadı.\n";
+    "2 hatalı seçenek ya da okunamayan girdi, 3 bir çıktı yazılamadı,\n"
+    "4 bulmacanın çözümü olmadığı kanıtlandı.\n";
 
 constexpr std::size_t SATIR_GENISLIGI = 80;
 

@@ -44,6 +44,12 @@ class Etkilesim {
     virtual bool soru(QWidget* sahip, const QString& baslik, const QString& metin) = 0;
     // Kaydet, Kaydetme and İptal, Kaydet being the default and Escape İptal.
     virtual Kayit_Yaniti kaydetsin_mi(QWidget* sahip, const QString& metin) = 0;
+    // The same question asked while a solve run waits for the answer: the
+    // other windows stay open to the user meanwhile, so that closing the
+    // main window is heard and honoured once the question is answered.
+    virtual bool calisma_sorusu(QWidget* sahip, const QString& baslik, const QString& metin) {
+        return soru(sahip, baslik, metin);
+    }
     // The chosen file's full path; empty when the user cancelled.
     virtual QString dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) = 0;
     // The size typed into the size dialog; nullopt when it was closed by its close box.

@@ -5,11 +5,13 @@
 #include <QLocale>
 #include <QStatusBar>
 
+#include <algorithm>
+#include <thread>
+
 #include "ana_form.h"
 #include "arac_cubugu.h"
 #include "bul_form.h"
 #include "cozucu/cozucu.h"
-#include "cozucu/yeniden_baslatma.h"
 #include "sure_metni.h"
 
 namespace velzora {
@@ -22,8 +24,13 @@ constexpr char COZUM_BULUNAMADI[] = "Çözüm Bulunamadı";
 constexpr char DURDUR[] = "Durdur";
 constexpr char DURDURMAK_ISTIYOR_MUSUNUZ[] = "Bulmaca çözme işlemini durdurmak istiyor musunuz?";
 constexpr char ILERLEME[] = "Kabul edilen kelime: %1   Derinlik %2/%3   Süre: %4";
-// Added in the restart search.
-constexpr char TUR[] = "   Tur %1";
+constexpr char AKILLI_ILERLEME[] =
+    "Düğüm: %1   Başarısız: %2   Yeniden başlatma: %3   Derinlik %4/%5   Süre: %6";
+// Added to the line when the search went through every choice.
+constexpr char KANITLANDI[] = "   Çözümü olmadığı kanıtlandı";
+constexpr char AKILLI_ARAMA_ONERISI[] =
+    "Çözüm uzun sürüyor: Seçenekler'deki \"Akıllı arama\" çözümü ya da çözümsüzlüğü çoğu "
+    "zaman hemen bulur.";
 
 // A few refreshes a second: the line is read, not watched word by word.
 constexpr std::chrono::milliseconds ILERLEME_ARALIGI{200};
@@ -36,6 +43,15 @@ Cozum_Calistirma::Cozum_Calistirma(Ana_Form& ana)
       kaynak_uretici_([] { return std::make_unique<Mt_Kaynak>(gece_yarisindan_saniye()); }) {
     ilerleme_->setObjectName(QStringLiteral("lblIlerleme"));
     ana_.sbStatusBar()->addPermanentWidget(ilerleme_);
+    // Another template or a new one: the last run's figures no longer apply.
+    izgara_dinleyicisi_ = ana_.durum().Izgara.dinleyici_ekle([this](const Izgara_Degisikligi& d) {
+        if (d.ebat_degisti && !suruyor())
+            ilerleme_->clear();
+    });
+}
+
+Cozum_Calistirma::~Cozum_Calistirma() {
+    ana_.durum().Izgara.dinleyici_cikar(izgara_dinleyicisi_);
 }
 
 void Cozum_Calistirma::kapanis_iste() {
@@ -73,6 +89,7 @@ void Cozum_Calistirma::Kos() {
     baslangic_ = std::chrono::steady_clock::now();
     son_olaylar_ = {};
     son_yazim_ = {};
+    oneri_yapildi_ = false;
     ilerleme_->clear();
 
     const std::unique_ptr<Rastgele_Kaynak> kaynak = kaynak_uretici_();
@@ -84,8 +101,14 @@ void Cozum_Calistirma::Kos() {
         const auto kanca = [this](const Ilerleme& i) { return this->kanca(i); };
         const auto tekrar = [&d] { return d.Tekrar_Izni; };
         akilli_ = d.Akilli_Arama;
-        sonuc = akilli_ ? d.Cozucu.bulmaca_coz(d.Izgara, kanca, tekrar, Yeniden_Baslatma{}, *kaynak)
-                        : d.Cozucu.bulmaca_coz(d.Izgara, kanca, tekrar);
+        if (akilli_) {
+            const Akilli_Ayar ayar{
+                static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
+                static_cast<std::uint64_t>(kaynak->tekduze() * 0x1p32)};
+            sonuc = d.Cozucu.akilli_coz(d.Izgara, kanca, tekrar, ayar);
+        } else {
+            sonuc = d.Cozucu.bulmaca_coz(d.Izgara, kanca, tekrar);
+        }
     } else if (analiz == Analiz_Sonucu::Bellek_Yetersiz) {
         sonuc = Cozum_Durumu::Bellek_Yetersiz;
     }
@@ -101,16 +124,23 @@ Kanca_Yaniti Cozum_Calistirma::kanca(const Ilerleme& i) {
     if (simdi - son_olaylar_ < olay_araligi_)
         return Kanca_Yaniti::Devam;
     son_olaylar_ = simdi;
-    if (simdi - son_yazim_ >= ILERLEME_ARALIGI)
-        ilerleme_yaz(i.kabul_edilen, i.En_Derin, i.Yer_Sayisi, i.tur);
+    if (simdi - son_yazim_ >= ILERLEME_ARALIGI) {
+        son_yazim_ = simdi;
+        ilerleme_yaz(i, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()) -
+                            ana_.durum().Cozucu.Baslama_Zamani());
+    }
+    if (!akilli_ && !oneri_yapildi_ && simdi - baslangic_ >= oneri_suresi_) {
+        oneri_yapildi_ = true;
+        ana_.sbStatusBar()->showMessage(QString::fromUtf8(AKILLI_ARAMA_ONERISI));
+    }
     QCoreApplication::processEvents();
     if (bitis_istegi_ != Bitis_Istegi::Yok)
         return Kanca_Yaniti::Durdur;
     Program_Durumu& d = ana_.durum();
     if (!d.Hazir)
         return Kanca_Yaniti::Devam;
-    const bool durdur = ana_.etkilesim().soru(&ana_, QString::fromUtf8(DURDUR),
-                                              QString::fromUtf8(DURDURMAK_ISTIYOR_MUSUNUZ));
+    const bool durdur = ana_.etkilesim().calisma_sorusu(
+        &ana_, QString::fromUtf8(DURDUR), QString::fromUtf8(DURDURMAK_ISTIYOR_MUSUNUZ));
     if (durdur || bitis_istegi_ != Bitis_Istegi::Yok)
         return Kanca_Yaniti::Durdur;
     // Declined: the toolbar and the picture stay as the request left them.
@@ -118,17 +148,17 @@ Kanca_Yaniti Cozum_Calistirma::kanca(const Ilerleme& i) {
     return Kanca_Yaniti::Devam;
 }
 
-void Cozum_Calistirma::ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi,
-                                    long long tur) {
-    const auto simdi = std::chrono::steady_clock::now();
-    son_yazim_ = simdi;
+void Cozum_Calistirma::ilerleme_yaz(const Ilerleme& i, std::chrono::seconds sure) {
     const QLocale yerel;
-    QString metin = QString::fromUtf8(ILERLEME).arg(
-        yerel.toString(kabul_edilen), QString::number(En_Derin), QString::number(Yer_Sayisi),
-        calisma_suresi_metni(std::chrono::duration_cast<std::chrono::seconds>(simdi - baslangic_)));
-    if (akilli_)
-        metin += QString::fromUtf8(TUR).arg(yerel.toString(tur));
-    ilerleme_->setText(metin);
+    const QString sure_metni = gecen_sure_metni(sure, yerel);
+    ilerleme_->setText(
+        akilli_ ? QString::fromUtf8(AKILLI_ILERLEME)
+                      .arg(yerel.toString(i.dugum), yerel.toString(i.basarisiz),
+                           yerel.toString(i.yeniden_baslatma), QString::number(i.En_Derin),
+                           QString::number(i.Yer_Sayisi), sure_metni)
+                : QString::fromUtf8(ILERLEME).arg(yerel.toString(i.kabul_edilen),
+                                                  QString::number(i.En_Derin),
+                                                  QString::number(i.Yer_Sayisi), sure_metni));
 }
 
 void Cozum_Calistirma::bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc) {
@@ -136,8 +166,20 @@ void Cozum_Calistirma::bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc) {
     Arac_Cubugu& tb = *ana_.tbToolBar();
     const Bulmaca_Cozucu& c = d.Cozucu;
     asama_ = Calisma_Asamasi::Kapaniyor;
-    if (analiz == Analiz_Sonucu::Tamam)
-        ilerleme_yaz(c.istatistik().kabul_edilen, c.En_Derin(), c.Yer_Sayisi(), c.Tur_Sayisi());
+    if (analiz == Analiz_Sonucu::Tamam) {
+        // The figures of the end, and the elapsed time that the message shows.
+        const Arama_Istatistigi ist = c.istatistik();
+        Ilerleme son;
+        son.kabul_edilen = ist.kabul_edilen;
+        son.En_Derin = c.En_Derin();
+        son.Yer_Sayisi = c.Yer_Sayisi();
+        son.dugum = ist.dugum;
+        son.basarisiz = ist.basarisiz;
+        son.yeniden_baslatma = ist.yeniden_baslatma;
+        ilerleme_yaz(son, c.Bitis_Zamani() - c.Baslama_Zamani());
+        if (sonuc == Cozum_Durumu::Cozulemedi)
+            ilerleme_->setText(ilerleme_->text() + QString::fromUtf8(KANITLANDI));
+    }
 
     if (bitis_istegi_ == Bitis_Istegi::Yok) {
         switch (sonuc) {
@@ -157,6 +199,7 @@ void Cozum_Calistirma::bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc) {
                                                                 BELLEK_YETERSIZ_MESAJI.size()));
                 break;
             case Cozum_Durumu::Durduruldu:
+            case Cozum_Durumu::Sinir_Doldu:
             case Cozum_Durumu::Analiz_Yok:
                 break;
         }

@@ -1,8 +1,9 @@
 // The solve run of the main window: the one command that starts a run and,
-// while it goes on, asks it to stop. It runs the analysis and the search on
-// the program's grid and dictionary, lets the windows work after every
-// accepted word and at the search's periodic checks, shows the progress on
-// the status bar and closes the run with its message.
+// while it goes on, asks it to stop. It runs the analysis and the search (the
+// exact one, or the smart one on every processor when the preferences ask
+// for it) on the program's grid and dictionary, lets the windows work at the
+// search's hook calls, shows the progress on the status bar and closes the
+// run with its message.
 #pragma once
 
 #include <chrono>
@@ -32,6 +33,9 @@ class Cozum_Calistirma {
     // Puts the progress line on the main window's status bar. The random
     // source is seeded from the time of day unless another maker is given.
     explicit Cozum_Calistirma(Ana_Form& ana);
+    ~Cozum_Calistirma();
+    Cozum_Calistirma(const Cozum_Calistirma&) = delete;
+    Cozum_Calistirma& operator=(const Cozum_Calistirma&) = delete;
 
     // Starts a run, or asks the running one to stop. A use while a stop
     // request waits for its check is the same request; runs never nest.
@@ -57,15 +61,22 @@ class Cozum_Calistirma {
     static constexpr std::chrono::milliseconds OLAY_ARALIGI{10};
     void olay_araligi_ata(std::chrono::microseconds aralik) { olay_araligi_ = aralik; }
 
-    // The progress line: accepted words, the deepest level of the slot
-    // count, the time since the start.
+    // After this long without a result, the exact search's run suggests the
+    // smart search on the status bar, once.
+    static constexpr std::chrono::seconds ONERI_SURESI{10};
+    void oneri_suresi_ata(std::chrono::milliseconds sure) { oneri_suresi_ = sure; }
+
+    // The progress line: accepted words (the smart search: nodes, failures
+    // and restarts), the deepest level of the slot count, the time since the
+    // start, read from the clock and in the format of the closing message.
+    // A new puzzle empties it.
     QLabel* ilerleme_etiketi() const { return ilerleme_; }
 
   private:
     enum class Bitis_Istegi { Yok, Kapanis, Cikis };
 
     Kanca_Yaniti kanca(const Ilerleme& ilerleme);
-    void ilerleme_yaz(long long kabul_edilen, int En_Derin, int Yer_Sayisi, long long tur);
+    void ilerleme_yaz(const Ilerleme& i, std::chrono::seconds sure);
     void bitir(Analiz_Sonucu analiz, Cozum_Durumu sonuc);
 
     Ana_Form& ana_;
@@ -73,9 +84,12 @@ class Cozum_Calistirma {
     Kaynak_Uretici kaynak_uretici_;
     Calisma_Asamasi asama_ = Calisma_Asamasi::Bos;
     Bitis_Istegi bitis_istegi_ = Bitis_Istegi::Yok;
-    // The run in progress (or the last one) uses the restart search.
+    // The run in progress (or the last one) uses the smart search.
     bool akilli_ = false;
+    bool oneri_yapildi_ = false;
+    int izgara_dinleyicisi_ = 0;
     std::chrono::steady_clock::duration olay_araligi_ = OLAY_ARALIGI;
+    std::chrono::steady_clock::duration oneri_suresi_ = ONERI_SURESI;
     std::chrono::steady_clock::time_point baslangic_{};
     std::chrono::steady_clock::time_point son_olaylar_{};
     std::chrono::steady_clock::time_point son_yazim_{};

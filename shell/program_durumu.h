@@ -16,9 +16,12 @@ struct Program_Durumu {
     QString Sablon_Yolu;
     float Siyah_Orani = 0;
     bool Tekrar_Izni = false;
-    // Solve runs use the restart search instead of the exact one.
+    // Solve runs use the smart search instead of the exact one.
     bool Akilli_Arama = false;
-    // No solve run is in progress.
+    // True when no solve run is in progress, and also when a stop was asked
+    // for during one (its next stop check then asks the question). Whether
+    // a run is in progress is Cozum_Calistirma's state (suruyor()), never
+    // read from this flag.
     bool Hazir = false;
     // The preferences changed the dictionary path: the next analysis reloads it.
     bool Sozluk_Degisti = false;

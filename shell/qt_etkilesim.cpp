@@ -1,6 +1,7 @@
 #include "qt_etkilesim.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -83,6 +84,21 @@ Kayit_Yaniti Qt_Etkilesim::kaydetsin_mi(QWidget* sahip, const QString& metin) {
     if (kutu.clickedButton() == kaydet)
         return Kayit_Yaniti::Kaydet;
     return kutu.clickedButton() == kaydetme ? Kayit_Yaniti::Kaydetme : Kayit_Yaniti::Iptal;
+}
+
+bool Qt_Etkilesim::calisma_sorusu(QWidget* sahip, const QString& baslik, const QString& metin) {
+    // Not modal: the window system's request to close a window that a modal
+    // box blocks is dropped, not kept for later.
+    QMessageBox kutu(QMessageBox::Question, baslik, metin, QMessageBox::Yes | QMessageBox::No,
+                     sahip);
+    kutu.setDefaultButton(QMessageBox::No);
+    baslik_payi(kutu);
+    kutu.setWindowModality(Qt::NonModal);
+    QEventLoop dongu;
+    QObject::connect(&kutu, &QMessageBox::finished, &dongu, &QEventLoop::quit);
+    kutu.show();
+    dongu.exec();
+    return kutu.result() == QMessageBox::Yes;
 }
 
 QString Qt_Etkilesim::dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) {

@@ -17,6 +17,7 @@ class Qt_Etkilesim final : public Etkilesim {
     void mesaj(QWidget* sahip, const QString& metin) override;
     bool soru(QWidget* sahip, const QString& baslik, const QString& metin) override;
     Kayit_Yaniti kaydetsin_mi(QWidget* sahip, const QString& metin) override;
+    bool calisma_sorusu(QWidget* sahip, const QString& baslik, const QString& metin) override;
     QString dosya_sor(QWidget* sahip, const Dosya_Istegi& istek) override;
     std::optional<Ebat> ebat_sor(QWidget* sahip, Ebat baslangic) override;
 

@@ -40,12 +40,4 @@ QString gecen_sure_metni(std::chrono::seconds sure, const QLocale& yerel) {
     return gun == 0 ? saat : QString::fromUtf8(GUN).arg(yerel.toString(gun), saat);
 }
 
-QString calisma_suresi_metni(std::chrono::seconds sure) {
-    const long long s = std::max<long long>(sure.count(), 0);
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600)
-        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace velzora

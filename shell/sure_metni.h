@@ -1,6 +1,5 @@
-// How the solve run writes lengths of time: the elapsed time of a solved run
-// as a time of day in the user's locale, and the running time of the
-// progress line.
+// How the solve run writes lengths of time: the elapsed time of its closing
+// message and of its progress line, as a time of day in the user's locale.
 #pragma once
 
 #include <QLocale>
@@ -19,9 +18,5 @@ QString saat_bicimi(const QLocale& yerel);
 // of days first, "1 gün 02:03:04"; a negative length (a clock set back
 // during the run) reads as zero.
 QString gecen_sure_metni(std::chrono::seconds sure, const QLocale& yerel);
-
-// The progress line's clock: hours, minutes and seconds, hours counting on
-// past a day ("0:01:05", "27:00:00").
-QString calisma_suresi_metni(std::chrono::seconds sure);
 
 }  // namespace velzora

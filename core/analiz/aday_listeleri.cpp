@@ -94,7 +94,7 @@ void Aday_Listeleri::liste_karistir(std::span<int> liste, Rastgele_Kaynak& kayna
     // The partner is the whole number nearest to the drawn position, halves
     // to even. Adding and taking away 2^52 rounds a double below 2^52 in the
     // current rounding mode, pinned to nearest here once per list rather than
-    // once per draw: a restart run reshuffles every list many times a second.
+    // once per draw.
     const int onceki = std::fegetround();
     std::fesetround(FE_TONEAREST);
     for (int k = 1; k <= h; ++k) {
@@ -104,6 +104,16 @@ void Aday_Listeleri::liste_karistir(std::span<int> liste, Rastgele_Kaynak& kayna
         std::swap(liste[static_cast<std::size_t>(k) - 1], liste[static_cast<std::size_t>(r) - 1]);
     }
     std::fesetround(onceki);
+}
+
+std::size_t Aday_Listeleri::bayt() const {
+    // Each entry of the store: its word and clue, and two pairs of offsets.
+    std::size_t sozluk = 0;
+    for (int w = 1; w <= sozluk_.Kelime_Sayisi(); ++w)
+        sozluk += sozluk_.Kelime(w).size() + sozluk_.Soru(w).size() + 4 * sizeof(std::uint32_t);
+    return sozluk +
+           (bas_.size() + taban_.size() + sira_.size() + uzunluklar_.size()) * sizeof(int) +
+           harf_basi_.size() * sizeof(std::size_t) + harfler_.size();
 }
 
 void Aday_Listeleri::harfleri_diz() {

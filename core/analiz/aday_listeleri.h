@@ -34,8 +34,6 @@ class Aday_Listeleri {
     // Each of the first h = Aday_Adet / 2 candidates of every slot is exchanged
     // with the one at a drawn position h + 1 .. 2h.
     void aday_karistir(Rastgele_Kaynak& kaynak);
-    // The same shuffle of one list; the restart search reorders its rounds with it.
-    static void liste_karistir(std::span<int> liste, Rastgele_Kaynak& kaynak);
 
     int Yer_Sayisi() const { return static_cast<int>(bas_.size()) - 2; }
     int Aday_Adet(int s) const {
@@ -57,6 +55,8 @@ class Aday_Listeleri {
     }
 
     const Sozluk& sozluk() const { return sozluk_; }
+    // Bytes the lists hold, their copy of the word store included.
+    std::size_t bayt() const;
 
     // The letters of candidate k, Uzunluk bytes, from a copy laid out in list
     // order so that the search reads one cache line per candidate.
@@ -75,6 +75,7 @@ class Aday_Listeleri {
                             std::string_view kelime);
 
   private:
+    static void liste_karistir(std::span<int> liste, Rastgele_Kaynak& kaynak);
     int uzunluk(int s) const { return uzunluklar_[static_cast<std::size_t>(s)]; }
     void harfleri_diz();
 

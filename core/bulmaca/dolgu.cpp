@@ -7,6 +7,7 @@ std::optional<Dolgu> cozumden_dolgu(const Bulmaca_Cozucu& cozucu, const Izgara& 
         case Cozum_Durumu::Cozuldu:
         case Cozum_Durumu::Cozulemedi:
         case Cozum_Durumu::Durduruldu:
+        case Cozum_Durumu::Sinir_Doldu:
             break;
         case Cozum_Durumu::Analiz_Yok:
         case Cozum_Durumu::Bellek_Yetersiz:

@@ -16,8 +16,20 @@
 //                      is being filled. Levels run from 1 to n + 1.
 //   position (konum)   an index into the fill order Sira: position p holds
 //                      the slot that is filled at level p.
-//   crossing (kesisme) a cell shared by an across and a down slot; the
-//                      restart search keeps the letters it may still take.
+//   crossing (kesisme) a cell shared by an across and a down slot.
+//   tried (denenen)    a candidate taken off a level, accepted or not; in
+//                      the smart search, a node of its search tree.
+//   engine (motor)     one of the smart search's searches, each on a thread
+//                      of its own with a seed of its own; a node (dugum) is
+//                      a choice of a letter for a cell, a failure
+//                      (basarisiz) a node whose letters cannot all stand, a
+//                      restart (yeniden baslatma) a new search tree from the
+//                      root after a number of failures.
+//
+// Two searches fill the slots: the exact search (arama.h), the program's own
+// and its default, and the smart search (akilli_arama.h), a constraint model
+// that either fills the grid or proves that no fill exists. Both leave the
+// same results behind for the output.
 #pragma once
 
 #include <chrono>
@@ -26,9 +38,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cozucu/akilli_arama.h"
 #include "cozucu/arama.h"
 #include "cozucu/cozum_turleri.h"
-#include "cozucu/yeniden_baslatma.h"
 #include "izgara/izgara.h"
 #include "ortak/rastgele.h"
 #include "sozluk/sozluk.h"
@@ -56,26 +68,34 @@ class Bulmaca_Cozucu {
     Analiz_Sonucu analiz_et(const Izgara& izgara, const Sozluk& sozluk, bool Sozluk_Degisti,
                             const Sozluk_Yukleyici& sozluk_yukle, Rastgele_Kaynak& kaynak);
 
-    // Fills the analysed grid. `kanca` runs after every accepted word (the
-    // grid already redrawn, in one change batch) and, while no word is
-    // accepted, at least every 100 ms (nothing redrawn); Durdur ends the run.
-    // `tekrar_izni` is read at the start and after every hook call.
+    // The exact search: fills the analysed grid. `kanca` runs after every
+    // accepted word (the grid already redrawn, in one change batch) and,
+    // while no word is accepted, at least every 100 ms (nothing redrawn);
+    // Durdur ends the run. `tekrar_izni` is read at the start and after
+    // every hook call.
     Cozum_Durumu bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
                              const Tekrar_Okuyucu& tekrar_izni);
 
-    // The restart search, the designer's choice: the same search in rounds
-    // of growing budgets, every round after the first on lists reshuffled
-    // with draws from `kaynak`. Hooks, outcomes and results as above; a
-    // solution is the one of the round that found it, and an unsolved run
-    // shows the deepest fill of all rounds. The lists that Aday_Kelime
-    // reads stay in the analysis's order. With `ayar.budama` every round
-    // also keeps the crossings' letters consistent, which may prove a grid
-    // unfillable before the first word.
-    Cozum_Durumu bulmaca_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
-                             const Tekrar_Okuyucu& tekrar_izni, const Yeniden_Baslatma& ayar,
-                             Rastgele_Kaynak& kaynak);
+    // The smart search, the designer's choice: fills the analysed grid or
+    // proves that no fill exists (Cozulemedi). `kanca` runs on the calling
+    // thread at least every 100 ms, after the grid was redrawn with the
+    // letters fixed at the deepest point reached when that changed (at most
+    // ten times a second); Durdur ends the run, and all its engines, within
+    // the time of one node. `tekrar_izni` is read once, at the start. A
+    // fill leaves the same results as the exact search's, with the identity
+    // fill order; an unsolved run leaves the deepest point in the grid and,
+    // as its deepest fill, the slots that were complete there.
+    Cozum_Durumu akilli_coz(Izgara& izgara, const Cozum_Kancasi& kanca,
+                            const Tekrar_Okuyucu& tekrar_izni, const Akilli_Ayar& ayar);
 
+    // The memory budget of a whole run, analysis and search together: the
+    // candidate lists, the masks, the level storage with its growth, and
+    // the smart search's tables and engines.
     void bellek_siniri_ata(std::size_t bayt) { bellek_siniri_ = bayt; }
+    // The most candidates a search may try (the smart search: nodes, over
+    // all its engines); 0, the default, for no limit. A run that reaches it
+    // ends with Sinir_Doldu; with one engine, a seeded run is reproducible.
+    void deneme_siniri_ata(long long deneme) { deneme_siniri_ = deneme; }
 
     // The last analysis.
     int Yer_Sayisi() const { return t_.yerler.Yer_Sayisi(); }
@@ -89,35 +109,56 @@ class Bulmaca_Cozucu {
 
     // The last search (Windows-1254 text, valid until the next analysis).
     Cozum_Durumu Durum() const { return durum_; }
-    const std::vector<int>& Sira() const { return arama_.Sira(); }
-    std::string_view Cozum_Kelime(int s) const { return Aday_Kelime(s, arama_.yerlesen(s)); }
-    std::string_view Cozum_Soru(int s) const { return Aday_Soru(s, arama_.son_kabul(s)); }
+    bool Akilli() const { return akilli_son_; }
+    const std::vector<int>& Sira() const { return kayit().Sira; }
+    std::string_view Cozum_Kelime(int s) const {
+        return Aday_Kelime(s, yer_kaydi(kayit().yerlesen, s));
+    }
+    std::string_view Cozum_Soru(int s) const {
+        return Aday_Soru(s, yer_kaydi(kayit().son_kabul, s));
+    }
     // Cozum_Soru of every slot, index 0 unused: what the clue lines read.
     std::vector<std::string> Cozum_Soru_Tablosu() const;
-    std::string_view En_Iyi_Kelime(int s) const { return Aday_Kelime(s, arama_.en_iyi(s)); }
-    int En_Derin() const { return arama_.En_Derin(); }
-    Arama_Istatistigi istatistik() const { return arama_.istatistik(); }
-    long long Tur_Sayisi() const { return arama_.Tur_Sayisi(); }
+    std::string_view En_Iyi_Kelime(int s) const {
+        return Aday_Kelime(s, yer_kaydi(kayit().en_iyi, s));
+    }
+    int En_Derin() const { return kayit().En_Derin; }
+    Arama_Istatistigi istatistik() const {
+        return akilli_son_ ? akilli_.istatistik() : arama_.istatistik();
+    }
     std::size_t tablo_bayti() const { return t_.maskeler.bayt(); }
 
     // Wall-clock whole seconds: the start of the analysis, and the last
     // redraw (the end of the search when it drew nothing). Their difference
     // is the elapsed time the window shows.
     std::chrono::sys_seconds Baslama_Zamani() const { return Baslama_Zamani_; }
-    std::chrono::sys_seconds Bitis_Zamani() const { return arama_.Bitis_Zamani(); }
+    std::chrono::sys_seconds Bitis_Zamani() const {
+        return akilli_son_ ? akilli_.denetci().Bitis_Zamani() : arama_.denetci().Bitis_Zamani();
+    }
     std::chrono::steady_clock::duration Analiz_Suresi() const { return analiz_suresi_; }
     std::chrono::steady_clock::duration Arama_Suresi() const { return arama_suresi_; }
 
   private:
     template <class Kos>
-    Cozum_Durumu aramayi_yurut(const Kos& kos);
+    Cozum_Durumu aramayi_yurut(Arama_Denetcisi& denetci, Izgara& izgara, const Cozum_Kancasi& kanca,
+                               const Tekrar_Okuyucu& tekrar_izni, const Kos& kos);
+    bool arama_hazirla();
+    const Cozum_Kaydi& kayit() const { return akilli_son_ ? akilli_.kayit() : arama_.kayit(); }
+    static int yer_kaydi(const std::vector<int>& v, int s) {
+        return static_cast<std::size_t>(s) < v.size() ? v[static_cast<std::size_t>(s)] : 0;
+    }
 
     Analiz_Tablolari t_;
     Arama arama_;
+    Akilli_Arama akilli_;
+    bool akilli_son_ = false;  // the last search was the smart one
     bool Ilk_Kez_ = true;
     bool analiz_hazir_ = false;
+    bool arama_hazir_ = false;  // the exact search's tables stand for this analysis
     Cozum_Durumu durum_ = Cozum_Durumu::Analiz_Yok;
     std::size_t bellek_siniri_ = VARSAYILAN_BELLEK_SINIRI;
+    long long deneme_siniri_ = 0;
+    std::size_t kalan_bellek_ = 0;  // what the analysis's lists left of the budget
     std::chrono::sys_seconds Baslama_Zamani_{};
     std::chrono::steady_clock::duration analiz_suresi_{};
     std::chrono::steady_clock::duration arama_suresi_{};

@@ -35,20 +35,6 @@ void Seviye_Durumu::baslat(std::span<const int> adetler) {
     }
 }
 
-void Seviye_Durumu::taban_sakla() {
-    saklanan_taban_.assign(alan_.get(), alan_.get() + taban_);
-    saklanan_sayilar_.resize(yerler_.size());
-    for (std::size_t t = 1; t < yerler_.size(); ++t)
-        saklanan_sayilar_[t] = yerler_[t].sayi;
-}
-
-void Seviye_Durumu::tabana_don() {
-    tabani_yerlestir();
-    std::copy(saklanan_taban_.begin(), saklanan_taban_.end(), alan_.get());
-    for (std::size_t t = 1; t < yerler_.size(); ++t)
-        yerler_[t].sayi = saklanan_sayilar_[t];
-}
-
 // Every slot's level-0 version at its fixed place, nothing above it.
 void Seviye_Durumu::tabani_yerlestir() {
     iz_.clear();
@@ -71,8 +57,9 @@ std::uint64_t* Seviye_Durumu::kopya_surum(int t, int seviye) {
 }
 
 void Seviye_Durumu::buyut(std::size_t en_az) {
+    // The old storage stays until the copy is made, so both count.
     const std::size_t yeni = std::max(kapasite_ * 2, boy_ + en_az);
-    if (yeni * sizeof(std::uint64_t) + iz_.capacity() * sizeof(Iz) > bellek_siniri_)
+    if ((kapasite_ + yeni) * sizeof(std::uint64_t) + iz_.capacity() * sizeof(Iz) > bellek_siniri_)
         throw std::bad_alloc();
     auto alan = std::make_unique_for_overwrite<std::uint64_t[]>(yeni);
     std::copy(alan_.get(), alan_.get() + boy_, alan.get());

@@ -33,12 +33,9 @@ class Seviye_Durumu {
 
     // Level 0: every slot holds its first `adetler[s]` candidates.
     void baslat(std::span<const int> adetler);
-    // Level 0 as it stands, narrowed in place, becomes what tabana_don
-    // restores; every round of the pruned restart search starts from it.
-    void taban_sakla();
-    void tabana_don();
 
     std::uint64_t* bitler(int t) { return alan_.get() + yer(t).konum; }
+    const std::uint64_t* bitler(int t) const { return alan_.get() + yer(t).konum; }
     int sayi(int t) const { return yer(t).sayi; }
     void sayi_ata(int t, int sayi) { yer(t).sayi = sayi; }
     int sayi_azalt(int t) { return --yer(t).sayi; }
@@ -78,6 +75,7 @@ class Seviye_Durumu {
 
     // Most bytes that the versions of all levels held at once, with the undo trail.
     std::size_t tepe_bayt() const;
+    std::size_t ayrilan_bayt() const { return kapasite_ * sizeof(std::uint64_t); }
 
   private:
     struct Yer_Kaydi {
@@ -105,8 +103,6 @@ class Seviye_Durumu {
     std::size_t taban_ = 0;  // words of level 0
     std::size_t tepe_ = 0;
     std::size_t bellek_siniri_ = 0;
-    std::vector<std::uint64_t> saklanan_taban_;
-    std::vector<int> saklanan_sayilar_;
 };
 
 }  // namespace velzora

@@ -31,8 +31,8 @@ json_esit(2 slots 3 sutun)
 json_esit(ikinci cozum_soru 3)
 json_esit(BA cozum_kelime 1)
 
-# Without repetition no fill exists: status 1 and the deepest (empty) fill.
-calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3)
+# Without repetition no fill exists: status 4 (proved) and the deepest (empty) fill.
+calistir(4 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3)
 icermeli("${CIKTI}" "..\n..\nÇözüm Bulunamadı\n")
 
 # A stop from the time limit: status 1, the grid as it stands, a note on stderr.
@@ -77,7 +77,7 @@ file(READ ${GECICI}/bulmaca.docx bas LIMIT 2 HEX)
 if(NOT bas STREQUAL "504b")
   message(FATAL_ERROR "--docx did not write a zip package")
 endif()
-calistir(1 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3
+calistir(4 ${CLI} solve --grid ${GECICI}/iki.txt --dict ${GECICI}/s.txt --seed 3
          --docx ${GECICI}/cozumsuz.docx)
 if(NOT EXISTS ${GECICI}/cozumsuz.docx)
   message(FATAL_ERROR "no document after an unsolved run")

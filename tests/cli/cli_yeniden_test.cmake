@@ -1,38 +1,56 @@
-# velzora-cli solve --restarts as a batch user drives it.
+# velzora-cli solve --restarts (the smart search) and --max-tried as a batch
+# user drives them.
 file(REMOVE_RECURSE ${GECICI})
 file(MAKE_DIRECTORY ${GECICI})
 
 include(${CMAKE_CURRENT_LIST_DIR}/ortak.cmake)
 
-# Three separate slots and two words: no fill without repetition. Rounds of
-# one tried candidate cannot show it; a later, longer round does.
+# Three separate slots and two words: proved unfillable without repetition
+# (status 4), on one thread and on two; filled with it.
 file(WRITE ${GECICI}/uc.txt "..\n##\n..\n##\n..\n")
 file(WRITE ${GECICI}/s.txt "AB:bir\r\nBA:iki\r\n")
-calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --restarts
-         --restart-base 1 --json)
-json_esit(OFF solved)
-json_esit(OFF stopped)
-json_esit(1 en_derin)
-string(JSON turlar GET "${CIKTI}" stats rounds)
-if(turlar LESS 2)
-  message(FATAL_ERROR "rounds ${turlar}\n${CIKTI}")
+foreach(is 1 2)
+  calistir(4 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --restarts
+           --threads ${is} --json)
+  json_esit(OFF solved)
+  json_esit(ON proved)
+  json_esit(unfillable outcome)
+endforeach()
+icermeli("${HATA}" "kanıtlandı")
+calistir(0 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --repeat --restarts)
+icermeli("${CIKTI}" "    Çözüm Bulundu\nGeçen Süre:" "SOLDAN SAĞA\n 1.")
+
+# Fifteen separate slots and fourteen words: a long search. A limit of tries
+# ends either search at exactly that count; a seeded one-thread smart run
+# repeats itself.
+set(satirlar "...")
+set(kelimeler "")
+foreach(h A B C D E F G H I J K L M N)
+  string(APPEND kelimeler "K${h}L:k\r\n")
+endforeach()
+foreach(i RANGE 1 14)
+  string(APPEND satirlar "\n###\n...")
+endforeach()
+file(WRITE ${GECICI}/guvercin.txt "${satirlar}\n")
+file(WRITE ${GECICI}/g.txt "${kelimeler}")
+calistir(1 ${CLI} solve --grid ${GECICI}/guvercin.txt --dict ${GECICI}/g.txt --seed 5 --max-tried 777
+         --json)
+json_esit(777 stats tried)
+json_esit(tries_spent outcome)
+icermeli("${HATA}" "deneme sınırı doldu")
+foreach(kez 1 2)
+  calistir(1 ${CLI} solve --grid ${GECICI}/guvercin.txt --dict ${GECICI}/g.txt --seed 5 --restarts
+           --threads 1 --max-tried 300 --json)
+  json_esit(300 stats nodes)
+  string(JSON satir_${kez} GET "${CIKTI}" rows)
+  string(JSON basarisiz_${kez} GET "${CIKTI}" stats failures)
+endforeach()
+if(NOT satir_1 STREQUAL satir_2 OR NOT basarisiz_1 EQUAL basarisiz_2)
+  message(FATAL_ERROR "seeded runs differ: ${satir_1} ${basarisiz_1} / ${satir_2} ${basarisiz_2}")
 endif()
 
-# With repetition the same grid fills; the plain output is the exact search's.
-calistir(0 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --repeat --restarts)
-icermeli("${CIKTI}" "    Çözüm Bulundu\nGeçen Süre:")
-
-# Without the pruning the same proof takes rounds too.
-calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --restarts
-         --restart-base 1 --no-prune --json)
-json_esit(OFF solved)
-
-# The exact search reports a single round.
-calistir(1 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --seed 2 --json)
-json_esit(1 stats rounds)
-
-# A base or --no-prune needs the mode; a base is a whole number from 1.
-calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restart-base 5)
-calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --no-prune)
-calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base 0)
-calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base x)
+# Threads only with the smart search; both counts are whole numbers from 1.
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --threads 2)
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --threads 0)
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --max-tried 0)
+calistir(2 ${CLI} solve --grid ${GECICI}/uc.txt --dict ${GECICI}/s.txt --restarts --restart-base 5)

@@ -1,9 +1,12 @@
 // The fast solver against the literal reference on hundreds of small random
 // grids and dictionaries: same slots, same shuffled lists, the same words
 // accepted in the same order, the same fill order, deepest fill and clues.
+// And the smart search against the exact one: the same verdict, and a valid
+// fill.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,6 +94,7 @@ constexpr int EN_COK_KABUL = 3000;
 struct Ozet {
     Cozum_Durumu durum = Cozum_Durumu::Analiz_Yok;
     long long kabul = 0;
+    long long denenen = 0;
 };
 
 void karsilastir(const Durum_Ornegi& o, std::uint64_t tohum, Ozet& ozet) {
@@ -163,7 +167,7 @@ void karsilastir(const Durum_Ornegi& o, std::uint64_t tohum, Ozet& ozet) {
                                   : ref_cozuldu  ? Cozum_Durumu::Cozuldu
                                                  : Cozum_Durumu::Cozulemedi;
     EXPECT_EQ(durum, beklenen);
-    ozet = {durum, static_cast<long long>(kabul.size())};
+    ozet = {durum, static_cast<long long>(kabul.size()), cozucu.istatistik().denenen};
     ASSERT_EQ(kabul, ref_kabul);
     EXPECT_EQ(cozucu.istatistik().denenen, ref.denenen);
     EXPECT_EQ(cozucu.istatistik().kabul_edilen, static_cast<long long>(ref_kabul.size()));
@@ -185,6 +189,10 @@ void karsilastir(const Durum_Ornegi& o, std::uint64_t tohum, Ozet& ozet) {
 TEST(Cozucu_Fark, RastgeleIzgaralardaReferanslaAyni) {
     int cozulen = 0, cozulemeyen = 0, durdurulan = 0;
     long long toplam_kabul = 0;
+    // The tried counts, summed and folded in order: a change to the search's
+    // order shows here first (--gtest_output=xml records them).
+    long long toplam_denenen = 0;
+    std::uint64_t iz = 0;
     for (std::uint64_t i = 1; i <= 600; ++i) {
         std::mt19937 rng(static_cast<std::mt19937::result_type>(i));
         const Durum_Ornegi o = ornek_uret(rng);
@@ -194,15 +202,73 @@ TEST(Cozucu_Fark, RastgeleIzgaralardaReferanslaAyni) {
         if (HasFatalFailure() || HasNonfatalFailure())
             return;
         toplam_kabul += ozet.kabul;
+        toplam_denenen += ozet.denenen;
+        iz = iz * 1000003 + static_cast<std::uint64_t>(ozet.denenen);
         cozulen += ozet.durum == Cozum_Durumu::Cozuldu;
         cozulemeyen += ozet.durum == Cozum_Durumu::Cozulemedi;
         durdurulan += ozet.durum == Cozum_Durumu::Durduruldu;
     }
+    RecordProperty("denenen_toplami", std::to_string(toplam_denenen));
+    RecordProperty("denenen_izi", std::to_string(iz));
     // The sample must reach every outcome and accept many words.
     EXPECT_GT(cozulen, 50);
     EXPECT_GT(cozulemeyen, 50);
     EXPECT_GT(durdurulan, 5);
     EXPECT_GT(toplam_kabul, 20000);
+}
+
+// Where the exact search reaches its verdict, the smart search (on one
+// engine or on two) reaches the same; its fill puts a candidate in every
+// slot, keeps the fixed letters, and without repetition no word twice.
+TEST(Cozucu_Fark, AkilliAramaAyniHukmuVerir) {
+    int karsilastirilan = 0;
+    for (std::uint64_t i = 1; i <= 300; ++i) {
+        std::mt19937 rng(static_cast<std::mt19937::result_type>(i));
+        const Durum_Ornegi o = ornek_uret(rng);
+        SCOPED_TRACE("ornek " + std::to_string(i));
+        const bool tekrar = o.tekrar_kipi == 1;
+        Sozluk sozluk;
+        ASSERT_EQ(sozluk.cozumle(o.sozluk_metni), Sozluk_Hatasi::Yok);
+        const auto coz = [&](Izgara& g, Bulmaca_Cozucu& c, bool akilli) {
+            izgara_kur(o, g);
+            Mt_Kaynak k(i);
+            EXPECT_EQ(c.analiz_et(
+                          g, sozluk, false, [] { return true; }, k),
+                      Analiz_Sonucu::Tamam);
+            c.deneme_siniri_ata(100000);
+            const Cozum_Kancasi devam = [](const Ilerleme&) { return Kanca_Yaniti::Devam; };
+            const Tekrar_Okuyucu oku = [tekrar] { return tekrar; };
+            return akilli ? c.akilli_coz(g, devam, oku, Akilli_Ayar{1 + static_cast<int>(i % 2), i})
+                          : c.bulmaca_coz(g, devam, oku);
+        };
+        Izgara gt, ga;
+        Bulmaca_Cozucu tam, akilli;
+        const Cozum_Durumu beklenen = coz(gt, tam, false);
+        if (beklenen == Cozum_Durumu::Sinir_Doldu)
+            continue;
+        ++karsilastirilan;
+        ASSERT_EQ(coz(ga, akilli, true), beklenen);
+        if (beklenen != Cozum_Durumu::Cozuldu)
+            continue;
+        std::set<std::string_view> kelimeler;
+        for (int s = 1; s <= akilli.Yer_Sayisi(); ++s) {
+            const std::string_view w = akilli.Cozum_Kelime(s);
+            ASSERT_FALSE(w.empty()) << s;
+            EXPECT_TRUE(tekrar || kelimeler.insert(w).second) << w;
+            const Kelime_Yeri& y = akilli.Yerler()[static_cast<std::size_t>(s)];
+            for (int p = 1; p <= y.Uzunluk; ++p)
+                EXPECT_EQ(ga.harf_al(y.satir_k(p), y.sutun_k(p)),
+                          std::string(1, w[static_cast<std::size_t>(p) - 1]));
+        }
+        Izgara sabit;
+        izgara_kur(o, sabit);
+        for (const auto& [r, c, h] : o.harfler) {
+            if (ga.beyaz_mi(r, c)) {
+                EXPECT_EQ(ga.harf_al(r, c), sabit.harf_al(r, c));
+            }
+        }
+    }
+    EXPECT_GT(karsilastirilan, 250);
 }
 
 }  // namespace

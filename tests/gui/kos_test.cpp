@@ -3,9 +3,12 @@
 // dictionary reload. Dialogs are answered by the test; what the user does
 // during a run is queued before it and happens at the search's first hook
 // call, where the windows work.
+#include <qpa/qwindowsysteminterface.h>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -17,6 +20,7 @@
 #include "ana_form.h"
 #include "arac_cubugu.h"
 #include "bul_form.h"
+#include "qt_etkilesim.h"
 #include "sure_metni.h"
 #include "tercihler.h"
 #include "test_ortami.h"
@@ -38,6 +42,23 @@ constexpr char CIKMAZ[] = "AB:a\r\nAC:b\r\nBD:c\r\nCE:d\r\n";
 constexpr char TEKRARLI[] = "BULMACA SABLONU\r\n 2  3 \r\n 2  2 \r\n";
 constexpr char TEKRAR_SOZLUGU[] = "ABA:a\r\nAX:b\r\n";
 
+// Fifteen separate slots of three cells and fourteen words: the smart search
+// is far from its proof when its first hook call comes.
+QByteArray guvercin_sablonu() {
+    QByteArray s = "BULMACA SABLONU\r\n 29  3 \r\n";
+    for (int r = 2; r < 29; r += 2) {
+        for (int c = 1; c <= 3; ++c)
+            s += " " + QByteArray::number(r) + "  " + QByteArray::number(c) + " \r\n";
+    }
+    return s;
+}
+QByteArray guvercin_sozlugu() {
+    QByteArray s;
+    for (char h = 'A'; h < 'A' + 14; ++h)
+        s += QByteArray("K") + h + "L:k\r\n";
+    return s;
+}
+
 constexpr int BASLA = Arac_Cubugu::BASLA_KONUMU;
 constexpr int TUMU = (1 << Arac_Cubugu::KONUM_SAYISI) - 1;
 
@@ -48,7 +69,7 @@ class Kos_Testi : public QObject {
 
     std::unique_ptr<test::Pencere_Ortami> o_;
 
-    Ana_Form& baslat(const char* sablon, const char* sozluk) {
+    Ana_Form& baslat(const QByteArray& sablon, const QByteArray& sozluk) {
         test::dosya_yaz(o_->veri("sablon01.txt"), sablon);
         test::dosya_yaz(o_->veri("sozluk.txt"), sozluk);
         if (o_->ana_yap().MDIForm_Load() != Baslangic_Sonucu::Devam)
@@ -159,9 +180,17 @@ class Kos_Testi : public QObject {
                     .match(o_->etkilesim.mesajlar.front())
                     .hasMatch());
         QVERIFY(kare_dolu());
-        QVERIFY(ana().calisma().ilerleme_etiketi()->text().startsWith(
-            "Kabul edilen kelime: 6   Derinlik 6/6   Süre: 0:00:0"));
+        // The line's time is the message's: one clock, one format.
+        const QString& mesaj = o_->etkilesim.mesajlar.front();
+        QCOMPARE(
+            ana().calisma().ilerleme_etiketi()->text(),
+            "Kabul edilen kelime: 6   Derinlik 6/6   Süre: " + mesaj.mid(mesaj.indexOf(':') + 1));
         bosta_olmali();
+
+        // A new template: the last run's figures no longer stand.
+        o_->etkilesim.ebat_yanitlari = {Ebat{4, 4}};
+        ana().Yeni_Sablon();
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().isEmpty());
     }
 
     void cozulemeyen_calisma_en_derin_doldurmayi_gosterir() {
@@ -262,6 +291,47 @@ class Kos_Testi : public QObject {
         QCOMPARE(o_->ayarlar.oku("SKO").toString(), QStringLiteral("0.2"));
     }
 
+    // The window system's close while the real stop question is up is heard,
+    // and honoured once the question is answered, here with No.
+    void kapanis_durdurma_sorusu_acikken() {
+        test::dosya_yaz(o_->veri("sablon01.txt"), guvercin_sablonu());
+        test::dosya_yaz(o_->veri("sozluk.txt"), guvercin_sozlugu());
+        Qt_Etkilesim gercek;
+        const QString veri = o_->veri_dizini.path();
+        Ana_Form ana(gercek, Dizinler{veri, QString(), veri});
+        QCOMPARE(ana.MDIForm_Load(), Baslangic_Sonucu::Devam);
+        ana.calisma().olay_araligi_ata(std::chrono::microseconds{0});
+        // Without the close the run would end here, not at the answer.
+        ana.durum().Cozucu.deneme_siniri_ata(1'000'000);
+        QMetaObject::invokeMethod(
+            &ana, [&] { ana.Kos(); }, Qt::QueuedConnection);
+        bool kapatildi = false;
+        QTimer yoklama;
+        connect(&yoklama, &QTimer::timeout, &ana, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* kutu = qobject_cast<QMessageBox*>(w);
+                if (kutu == nullptr || !kutu->isVisible())
+                    continue;
+                if (kapatildi) {
+                    // The close then asks whether to keep the partial fill.
+                    for (QAbstractButton* b : kutu->buttons())
+                        if (kutu->buttonRole(b) == QMessageBox::DestructiveRole)
+                            b->click();
+                    continue;
+                }
+                kapatildi = true;
+                QWindowSystemInterface::handleCloseEvent<
+                    QWindowSystemInterface::SynchronousDelivery>(ana.windowHandle());
+                kutu->button(QMessageBox::No)->click();
+            }
+        });
+        yoklama.start(5);
+        ana.Kos();
+        QVERIFY(kapatildi);
+        QCOMPARE(ana.durum().Cozucu.Durum(), Cozum_Durumu::Durduruldu);
+        QVERIFY(!ana.isVisible());
+    }
+
     void cikis_calismayi_durdurur() {
         baslat(KARE, KARE_1);
         QTimer::singleShot(0, &ana(), [this] { basla_dugmesi(); });
@@ -308,28 +378,51 @@ class Kos_Testi : public QObject {
         QCOMPARE(harfler(), std::string("ABAXX"));
     }
 
-    void akilli_arama_turlari_sayar_ve_durdurulabilir() {
+    void akilli_arama() {
         baslat(KARE, KARE_1);
+        // The exact search suggests the smart one when it takes long.
+        ana().calisma().oneri_suresi_ata(std::chrono::milliseconds{0});
+        ana().Kos();
+        QVERIFY(ana().sbStatusBar()->currentMessage().contains("\"Akıllı arama\""));
+        ana().sbStatusBar()->clearMessage();
+        izgara().harf_temizle();
+
         ana().durum().Akilli_Arama = true;
         ana().Kos();
+        QVERIFY(ana().sbStatusBar()->currentMessage().isEmpty());
         QVERIFY(o_->etkilesim.mesajlar.back().startsWith("    Çözüm Bulundu"));
         QVERIFY(kare_dolu());
-        QVERIFY(ana().calisma().ilerleme_etiketi()->text().endsWith("   Tur 1"));
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().startsWith("Düğüm: "));
+        bosta_olmali();
 
-        // A stop request is answered at the restart search's hook calls too.
+        // A proof is told at once, and the status bar says it was one.
+        test::dosya_yaz(o_->veri("sozluk.txt"), CIKMAZ);
+        ana().durum().Sozluk_Degisti = true;
         izgara().harf_temizle();
+        ana().Kos();
+        QCOMPARE(o_->etkilesim.mesajlar.back(), QStringLiteral("Çözüm Bulunamadı"));
+        QVERIFY(ana().calisma().ilerleme_etiketi()->text().endsWith("kanıtlandı"));
+        bosta_olmali();
+    }
+
+    void akilli_arama_durdurulur_ve_kapanisla_biter() {
+        baslat(guvercin_sablonu(), guvercin_sozlugu());
+        ana().durum().Akilli_Arama = true;
         calisirken([&] { basla_dugmesi(); });
         o_->etkilesim.soru_yanitlari = {true};
         ana().Kos();
         QCOMPARE(o_->etkilesim.sorular.size(), 1u);
+        QVERIFY(o_->etkilesim.mesajlar.empty());
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         bosta_olmali();
 
-        // The exact search's line has no round.
-        ana().durum().Akilli_Arama = false;
+        // The letters of the deepest point would be fixed letters now.
         izgara().harf_temizle();
+        o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Kaydetme};
+        calisirken([&] { ana().close(); });
         ana().Kos();
-        QVERIFY(!ana().calisma().ilerleme_etiketi()->text().contains("Tur"));
+        QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
+        QVERIFY(!ana().isVisible());
     }
 
     void degisen_sozluk_sonraki_analizlerde_okunur() {

@@ -1,0 +1,156 @@
+// The smart search on hand-made grids: proofs where no fill exists, fixed
+// letters and repetition, the tries limit and a stop with several engines at
+// work, and a seeded run on one engine repeated. Its verdicts against the
+// exact search's on random grids are in cozucu_fark_testi.cpp.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cozucu_yardimcilari.h"
+
+namespace velzora {
+namespace {
+
+using test::izgara_yap;
+using test::Sabit_Kaynak;
+using test::satirlar;
+using test::sozluk_yap;
+using Satirlar = std::vector<std::string>;
+
+Cozum_Durumu akilli(
+    Bulmaca_Cozucu& c, Izgara& g, bool tekrar, int motor = 1,
+    const Cozum_Kancasi& kanca = [](const Ilerleme&) { return Kanca_Yaniti::Devam; }) {
+    return c.akilli_coz(
+        g, kanca, [tekrar] { return tekrar; }, Akilli_Ayar{motor, 7});
+}
+
+TEST(Akilli_Arama, KucukIzgaralardaDoldururYaDaKanitlar) {
+    using D = Cozum_Durumu;
+    const struct {
+        Satirlar izgara, kelimeler;
+        bool tekrar;
+        D durum;
+        Satirlar sonra;
+    } durumlar[] = {
+        {{"..", ".."}, {"AA"}, true, D::Cozuldu, {"AA", "AA"}},
+        // Without repetition the 2 x 2 needs four words.
+        {{"..", ".."}, {"BA", "AB"}, false, D::Cozulemedi, {"..", ".."}},
+        // A fixed letter decides which of the two squares.
+        {{"B.", ".."}, {"BA", "AB"}, true, D::Cozuldu, {"BA", "AB"}},
+        {{"..", "##", ".."}, {"EV"}, false, D::Cozulemedi, {"..", "##", ".."}},
+        {{"..", "##", ".."}, {"EV"}, true, D::Cozuldu, {"EV", "##", "EV"}},
+        // Crossing words that disagree, and a slot without candidates.
+        {{".B", "X#"}, {"AB", "CX"}, true, D::Cozulemedi, {".B", "X#"}},
+        {{"...", "#.#"}, {"ABC", "DEF"}, true, D::Cozulemedi, {"...", "#.#"}},
+        {{"##", "##"}, {"AB"}, false, D::Cozuldu, {"##", "##"}},
+    };
+    for (const auto& d : durumlar) {
+        for (const int motor : {1, 3}) {
+            SCOPED_TRACE(d.izgara[0] + "/" + d.kelimeler[0] + "/" + std::to_string(motor));
+            Izgara g;
+            izgara_yap(g, d.izgara);
+            const Sozluk s = sozluk_yap(d.kelimeler);
+            Bulmaca_Cozucu c;
+            Sabit_Kaynak k;
+            ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+            EXPECT_EQ(akilli(c, g, d.tekrar, motor), d.durum);
+            EXPECT_EQ(satirlar(g), d.sonra);
+            if (d.durum == D::Cozuldu) {
+                EXPECT_EQ(c.En_Derin(), c.Yer_Sayisi());
+                for (int y = 1; y <= c.Yer_Sayisi(); ++y) {
+                    EXPECT_EQ(c.Sira()[static_cast<std::size_t>(y)], y);
+                    EXPECT_TRUE(c.Cozum_Soru(y).starts_with(c.Cozum_Kelime(y)));
+                }
+            } else {
+                EXPECT_EQ(c.Cozum_Kelime(1), "");
+            }
+        }
+    }
+}
+
+// Fifteen separate slots and fourteen words: no fill without repetition,
+// and no engine proves it soon, since nothing propagates to a failure
+// before most slots hold a word.
+struct Guvercin : ::testing::Test {
+    Izgara g;
+    Bulmaca_Cozucu c;
+    void SetUp() override {
+        Satirlar sat;
+        Satirlar kelimeler;
+        for (int i = 0; i < 15; ++i) {
+            sat.push_back("...");
+            sat.push_back("###");
+            if (i < 14)
+                kelimeler.push_back(std::string("K") + static_cast<char>('A' + i) + "L");
+        }
+        sat.pop_back();
+        izgara_yap(g, sat);
+        const Sozluk s = sozluk_yap(kelimeler);
+        Sabit_Kaynak k;
+        ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+    }
+};
+
+TEST_F(Guvercin, DurdurmaBirinciKancadaButunMotorlariBitirir) {
+    int kanca = 0;
+    const auto d = akilli(c, g, false, 4, [&](const Ilerleme& i) {
+        ++kanca;
+        EXPECT_EQ(i.neden, Kanca_Nedeni::Ara_Denetim);
+        EXPECT_EQ(i.Yer_Sayisi, 15);
+        return Kanca_Yaniti::Durdur;
+    });
+    EXPECT_EQ(d, Cozum_Durumu::Durduruldu);
+    EXPECT_EQ(kanca, 1);
+    EXPECT_GT(c.istatistik().dugum, 0);
+}
+
+// On one engine a seed and a limit of nodes give the same run twice; on
+// several the limit counts the nodes of all.
+TEST_F(Guvercin, DenemeSiniriTekMotordaTekrarlanir) {
+    c.deneme_siniri_ata(400);
+    ASSERT_EQ(akilli(c, g, false), Cozum_Durumu::Sinir_Doldu);
+    const Arama_Istatistigi once = c.istatistik();
+    const Satirlar izgara = satirlar(g);
+    EXPECT_EQ(once.dugum, 400);
+    EXPECT_GT(c.En_Derin(), 0);
+    ASSERT_EQ(akilli(c, g, false), Cozum_Durumu::Sinir_Doldu);
+    EXPECT_EQ(c.istatistik().basarisiz, once.basarisiz);
+    EXPECT_EQ(c.istatistik().yeniden_baslatma, once.yeniden_baslatma);
+    EXPECT_EQ(satirlar(g), izgara);
+    ASSERT_EQ(akilli(c, g, false, 3), Cozum_Durumu::Sinir_Doldu);
+    EXPECT_GE(c.istatistik().dugum, 400);
+}
+
+// The run's one budget covers the smart search too: with just what the
+// analysis needs, the model's tables do not fit.
+TEST(Akilli_Arama, BellekButcesiAnalizdenKalandir) {
+    // One slot of ten cells, whose table takes more than its list.
+    Izgara g;
+    izgara_yap(g, {"..........", "##########"});
+    Satirlar kelimeler;
+    std::mt19937 rng(5);
+    for (int i = 0; i < 1000; ++i) {
+        std::string w;
+        for (int p = 0; p < 10; ++p)
+            w += static_cast<char>('A' + rng() % 26);
+        kelimeler.push_back(w);
+    }
+    const Sozluk s = sozluk_yap(kelimeler);
+    Bulmaca_Cozucu c;
+    Sabit_Kaynak k;
+    std::size_t yetmez = 0, yeter = std::size_t{1} << 20;
+    while (yeter - yetmez > 1) {
+        const std::size_t orta = (yetmez + yeter) / 2;
+        c.bellek_siniri_ata(orta);
+        (test::analiz(c, g, s, k) == Analiz_Sonucu::Tamam ? yeter : yetmez) = orta;
+    }
+    c.bellek_siniri_ata(yeter);
+    ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+    EXPECT_EQ(akilli(c, g, true), Cozum_Durumu::Bellek_Yetersiz);
+    c.bellek_siniri_ata(yeter + (std::size_t{1} << 20));
+    ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+    EXPECT_EQ(akilli(c, g, true), Cozum_Durumu::Cozuldu);
+}
+
+}  // namespace
+}  // namespace velzora
