@@ -38,7 +38,10 @@ std::vector<std::string> satirlar(int Satir_Sayisi, int Sutun_Sayisi, Yon_Turu y
         for (std::size_t i = 0; i < hattaki[h].size(); ++i) {
             const std::size_t j = hattaki[h][i];
             const std::string& soru = j < cozum.Cozum_Soru.size() ? cozum.Cozum_Soru[j] : bos;
-            sonuc[h] += i == 0 ? " " + std::to_string(++n) + "." : "...";
+            if (i == 0)
+                sonuc[h].append(" ").append(std::to_string(++n)).append(".");
+            else
+                sonuc[h] += "...";
             sonuc[h] += soru;
         }
     }
