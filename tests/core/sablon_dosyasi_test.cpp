@@ -159,6 +159,8 @@ TEST(SablonDosyasi, AFailedSaveLeavesTheExistingFileUntouched) {
     int durum = 0;
     ::waitpid(cocuk, &durum, 0);
     ASSERT_TRUE(WIFEXITED(durum));
+    if (WEXITSTATUS(durum) == 3)
+        GTEST_SKIP() << "root cannot become uid 65534 here, and root may write anywhere";
     EXPECT_EQ(WEXITSTATUS(durum), 0);
     EXPECT_EQ(Gecici_Dizin::oku(p), eski);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(klasor), {}), 1);
