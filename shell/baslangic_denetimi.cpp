@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdlib>
 #include <iostream>
 
 #include "ana_form.h"
@@ -61,7 +62,7 @@ int baslangici_denetle(Dizinler dizinler) {
     Ana_Form ana(etkilesim, std::move(dizinler));
     if (ana.MDIForm_Load() != Baslangic_Sonucu::Devam || etkilesim.soruldu()) {
         yaz(std::cerr, metin(TAMAMLANAMADI));
-        return 1;
+        return EXIT_FAILURE;
     }
     // Reported from the event loop, where the program waits for commands
     // with its windows shown.
@@ -72,7 +73,7 @@ int baslangici_denetle(Dizinler dizinler) {
         yaz(std::cout, metin(SOZLUK).arg(d.Sozluk_Yolu, QString::number(d.Sozluk.Kelime_Sayisi())));
         yaz(std::cout, metin(SABLON).arg(d.Sablon_Yolu));
         yaz(std::cout, metin(YARDIM).arg(ana.dizinler().yardim));
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(EXIT_SUCCESS);
     });
     return QApplication::exec();
 }

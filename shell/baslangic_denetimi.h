@@ -7,8 +7,8 @@
 
 namespace velzora {
 
-// The exit status: 0 when start-up reached the waiting state without the
-// user, 1 when it needed them.
+// The exit status: EXIT_SUCCESS when start-up reached the waiting state
+// without the user, EXIT_FAILURE when it needed them.
 int baslangici_denetle(Dizinler dizinler);
 
 }  // namespace velzora
