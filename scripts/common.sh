@@ -1,4 +1,4 @@
-# Shared by scripts/run.sh and scripts/test.sh: installs what is missing and
+# Shared by the scripts of this folder: installs what is missing and
 # configures and builds a build folder. Safe to run again.
 
 VELZORA_KOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -11,7 +11,7 @@ klasor=${1:-build}
 derle "$klasor" "${VELZORA_ANA_DERLEME[@]}"
 
 insa=$VELZORA_KOK/$klasor
-(cd "$insa" && cpack -G DEB) | grep -v '^CPack: - '
+(cd "$insa" && cpack -G DEB) | { grep -v '^CPack: - ' || true; }
 surum=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$insa/CMakeCache.txt")
 paket=$insa/velzora_${surum}_$(dpkg --print-architecture).deb
 
