@@ -58,7 +58,8 @@ std::string sozluk_uret() {
         for (int i = 0; i < adet; ++i) {
             for (int k = 0; k < uz; ++k)
                 m += harfler[static_cast<std::size_t>(harf(rng))];
-            m += ":" + std::to_string(uz) + " harfli sözcük " + std::to_string(i) + "\r\n";
+            m.append(":").append(std::to_string(uz)).append(" harfli sözcük ");
+            m.append(std::to_string(i)).append("\r\n");
         }
     }
     return m;

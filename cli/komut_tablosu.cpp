@@ -69,33 +69,41 @@ constexpr std::string_view CIKIS_DURUMLARI =
 constexpr std::size_t SATIR_GENISLIGI = 80;
 
 std::string secenek_metni(const Secenek& s) {
-    std::string m = "--" + std::string(s.ad);
+    // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on
+    // chains of std::string operator+.
+    std::string m("--");
+    m.append(s.ad);
     if (!s.deger.empty())
-        m += " " + std::string(s.deger);
+        m.append(" ").append(s.deger);
     return m;
 }
 
 // "velzora-cli solve (--template FILE | --grid FILE) --dict FILE [--seed N]
 // ...", wrapped under the first option.
 void ozet_yaz(std::ostream& os, const Komut_Tanimi& k, std::string_view on_ek) {
-    std::string satir = std::string(on_ek) + "velzora-cli " + std::string(k.ad);
+    std::string satir(on_ek);
+    satir.append("velzora-cli ").append(k.ad);
     const std::size_t girinti = satir.size() + 1;
     auto ekle = [&](const std::string& parca) {
         if (satir.size() + 1 + parca.size() > SATIR_GENISLIGI && satir.size() > girinti) {
             os << satir << "\n";
             satir.assign(girinti - 1, ' ');
         }
-        satir += " " + parca;
+        satir.append(" ").append(parca);
     };
     for (std::size_t i = 0; i < k.secenekler.size(); ++i) {
         const Secenek& s = k.secenekler[i];
         if (s.tur == Biri) {
-            std::string grup = "(" + secenek_metni(s);
+            std::string grup("(");
+            grup.append(secenek_metni(s));
             while (i + 1 < k.secenekler.size() && k.secenekler[i + 1].tur == Biri)
-                grup += " | " + secenek_metni(k.secenekler[++i]);
-            ekle(grup + ")");
+                grup.append(" | ").append(secenek_metni(k.secenekler[++i]));
+            ekle(grup.append(")"));
+        } else if (s.tur == Zorunlu) {
+            ekle(secenek_metni(s));
         } else {
-            ekle(s.tur == Zorunlu ? secenek_metni(s) : "[" + secenek_metni(s) + "]");
+            std::string parca("[");
+            ekle(parca.append(secenek_metni(s)).append("]"));
         }
     }
     os << satir << "\n";

@@ -1,4 +1,4 @@
-# Shared by scripts/run.sh and scripts/test.sh: installs what is missing and
+# Shared by the scripts of this folder: installs what is missing and
 # configures and builds a build folder. Safe to run again.
 
 VELZORA_KOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -7,7 +7,12 @@ VELZORA_PAKETLER=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config git ca-certificates
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libgecode-dev qt6-base-private-dev xvfb xauth xclip fonts-liberation2 jq
+  dpkg-dev file appstream desktop-file-utils groff-base
 )
+
+# The build folder's configuration, the same for every script so that they
+# share build/: optimised, and laid out for /usr as the Debian package is.
+VELZORA_ANA_DERLEME=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr)
 
 yetkili() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

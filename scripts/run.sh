@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 paketleri_kur
 wordnet_indir
-derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+derle build "${VELZORA_ANA_DERLEME[@]}"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "velzora bir masaüstü programıdır, ama ekran yok (DISPLAY ve WAYLAND_DISPLAY boş)." >&2
   echo "No display: run this from a desktop session. Without one, ./scripts/screenshot.sh" >&2

@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 paketleri_kur imagemagick
-derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+derle build "${VELZORA_ANA_DERLEME[@]}"
 cikti=$(realpath -m "${1:-$VELZORA_KOK/build/ekran.png}")
 ayarlar=$(mktemp -d)
 trap 'rm -rf "$ayarlar"' EXIT

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the normal build,
-# the AddressSanitizer/UndefinedBehaviorSanitizer build, and each fuzz target.
+# Installs what is missing, then builds and runs every test: the optimised
+# build (GCC, Release) with its Debian package, a configuration without tests
+# that needs neither GoogleTest nor Google Benchmark, the
+# AddressSanitizer/UndefinedBehaviorSanitizer build (clang, Debug), and each
+# fuzz target.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 paketleri_kur
@@ -9,9 +12,19 @@ wordnet_indir
 # The window tests need no display; the start-up test makes its own with Xvfb.
 export QT_QPA_PLATFORM=offscreen
 
-echo "== Derleme ve testler"
-derle build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELZORA_WERROR=ON
+echo "== Derleme ve testler (GCC, Release)"
+derle build "${VELZORA_ANA_DERLEME[@]}" -DVELZORA_WERROR=ON
 ctest --test-dir "$VELZORA_KOK/build" --output-on-failure
+
+echo "== Debian paketi"
+"$VELZORA_KOK/scripts/package.sh"
+
+# Configured only: it compiles the same sources as build/. The two switches
+# make any search for the two libraries an error, and go unused when none is made.
+echo "== Testsiz yapılandırma (GoogleTest ve Google Benchmark olmadan)"
+cmake -S "$VELZORA_KOK" -B "$VELZORA_KOK/build-yalin" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON --no-warn-unused-cli >/dev/null
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 derle build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVELZORA_WERROR=ON \

@@ -1,6 +1,7 @@
-// Where the program finds its files. The data folder lies beside the folder of
-// the executable (bin/../share/velzora), both in the build folder and under
-// the install prefix.
+// Where the program finds its files. The data folder lies where the install
+// layout puts it beside the executable's folder (bin/../share/velzora), in
+// the build folder as under any install prefix; failing that, at the place
+// the build was configured to install it.
 #pragma once
 
 #include <QString>

@@ -56,7 +56,12 @@ std::vector<std::string> satirlar(int Satir_Sayisi, int Sutun_Sayisi, Yon_Turu y
          soru_girdileri(Satir_Sayisi, Sutun_Sayisi, yon, cozum.Yerler, cozum.Sira)) {
         const auto j = static_cast<std::size_t>(g.yer);
         std::string& satir = sonuc[static_cast<std::size_t>(g.hat - 1)];
-        satir += g.sira == 1 ? " " + std::to_string(g.numara) + "." : "...";
+        // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict
+        // on a chain of std::string operator+.
+        if (g.sira == 1)
+            satir.append(" ").append(std::to_string(g.numara)).append(".");
+        else
+            satir += "...";
         satir += j < cozum.Cozum_Soru.size() ? cozum.Cozum_Soru[j] : bos;
     }
     return sonuc;

@@ -46,8 +46,8 @@ Bulmaca ornek_bulmaca() {
     d.Cozum_Soru.assign(static_cast<std::size_t>(n + 1), "");
     d.Cozum_Kelime.assign(static_cast<std::size_t>(n + 1), "");
     for (int s = 1; s <= n; ++s) {
-        d.Cozum_Soru[static_cast<std::size_t>(s)] = " ipucu \xFE" + std::to_string(s);
-        d.Cozum_Kelime[static_cast<std::size_t>(s)] = "K" + std::to_string(s);
+        d.Cozum_Soru[static_cast<std::size_t>(s)].append(" ipucu \xFE").append(std::to_string(s));
+        d.Cozum_Kelime[static_cast<std::size_t>(s)].append("K").append(std::to_string(s));
     }
     for (int r = 1; r <= 3; ++r) {
         for (int c = 1; c <= 5; ++c) {

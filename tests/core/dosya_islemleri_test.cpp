@@ -105,6 +105,8 @@ TEST(DosyaIslemleri, AFailedSaveLeavesTheExistingFileUntouched) {
     int durum = 0;
     ::waitpid(cocuk, &durum, 0);
     ASSERT_TRUE(WIFEXITED(durum));
+    if (WEXITSTATUS(durum) == 3)
+        GTEST_SKIP() << "root cannot become uid 65534 here, and root may write anywhere";
     EXPECT_EQ(WEXITSTATUS(durum), 0);
     EXPECT_EQ(Gecici_Dizin::oku(p), "eski");
     EXPECT_EQ(std::distance(fs::directory_iterator(klasor), {}), 1);

@@ -69,7 +69,7 @@ std::string kayit_dosyasi(int adet) {
     std::string m;
     m.reserve(static_cast<std::size_t>(adet) * 16);
     for (int i = 0; i < adet; ++i)
-        m += "K" + std::to_string(i) + ":ipucu\r\n";
+        m.append("K").append(std::to_string(i)).append(":ipucu\r\n");
     return m;
 }
 

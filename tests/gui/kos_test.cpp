@@ -153,7 +153,9 @@ class Kos_Testi : public QObject {
         QFETCH(int, saniye);
         QFETCH(QLocale, yerel);
         QFETCH(QString, metin);
-        QCOMPARE(gecen_sure_metni(std::chrono::seconds(saniye), yerel), metin);
+        // Newer locale data writes a narrow no-break space before AM.
+        QCOMPARE(gecen_sure_metni(std::chrono::seconds(saniye), yerel).replace(QChar(0x202F), u' '),
+                 metin);
     }
 
     void cozulen_calisma() {
