@@ -100,7 +100,7 @@ done
 if [ ${#belgeler[@]} -gt 0 ]; then
   lo=$(dirname "${belgeler[0]}")/lo
   mkdir -p "$lo"
-  if ! timeout 300 soffice -env:UserInstallation="file://$profil" --headless \
+  if ! timeout 1200 soffice -env:UserInstallation="file://$profil" --headless \
     --convert-to pdf --outdir "$lo" "${belgeler[@]}" >"$profil/soffice.log" 2>&1; then
     cat "$profil/soffice.log" >&2
     echo "LibreOffice belgeleri PDF'e çeviremedi" >&2
