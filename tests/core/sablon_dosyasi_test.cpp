@@ -54,48 +54,40 @@ TEST(SablonDosyasi, SavedTemplateReadsBackAsTheSameGridWithoutLetters) {
     }
 }
 
-// Fields split at blanks, commas and line ends however many; the first pair
-// is skipped whatever it is, a header alone leaves no size, and a pair the
-// file ends in the middle of is ignored.
-TEST(SablonDosyasi, ParsingFindsTheSizeAndBlackSquaresOrSaysWhy) {
-    using H = Sablon_Hatasi;
-    using Ciftler = std::vector<std::pair<int, int>>;
-    const Ciftler uc_dort{{3, 4}, {1, 4}, {3, 1}};
-    const struct {
-        std::string_view metin;
-        H hata;
-        Ciftler ebat_ve_siyahlar;
-    } durumlar[] = {
-        {"BULMACA SABLONU\r\n 3  4 \r\n 1  4 \r\n 3  1 \r\n", H::Yok, uc_dort},
-        {"BULMACA SABLONU\n3,4\n   1 ,, 4\r3    1", H::Yok, uc_dort},
-        {"X Y 3 4 1 4 3 1", H::Yok, uc_dort},
-        {"BULMACA SABLONU\r\n", H::Yok, {}},
-        {"", H::Yok, {}},
-        {"BULMACA SABLONU\r\n 7", H::Yok, {}},
-        {"BULMACA SABLONU\r\n 5  5 \r\n 2  2 \r\n 4", H::Yok, {{5, 5}, {2, 2}}},
-        {"BULMACA SABLONU\n3 x\n", H::Sayi_Degil, {}},
-        {"BULMACA SABLONU\n3 4\n1.5 2\n", H::Sayi_Degil, {}},
-        {"BULMACA SABLONU\n3 4\n1 +\n", H::Sayi_Degil, {}},
-        {"BULMACA SABLONU\n32768 4\n", H::Sayi_Tasmasi, {}},
-        {"BULMACA SABLONU\n3 4\n1 99999999999999999999\n", H::Sayi_Tasmasi, {}},
-    };
-    for (const auto& d : durumlar) {
-        Sablon_Icerigi s;
-        ASSERT_EQ(sablon_cozumle(d.metin, s), d.hata) << d.metin;
-        if (d.hata != H::Yok)
-            continue;
-        Ciftler okunan = s.siyah_kareler;
-        if (s.ebat)
-            okunan.insert(okunan.begin(), *s.ebat);
-        EXPECT_EQ(okunan, d.ebat_ve_siyahlar) << d.metin;
-    }
-    // Without a size in the file the grid keeps its own.
+TEST(SablonDosyasi, FieldsSplitAtBlanksCommasAndLineEndsHoweverMany) {
+    const auto a = cozumle("BULMACA SABLONU\r\n 3  4 \r\n 1  4 \r\n 3  1 \r\n");
+    const auto b = cozumle("BULMACA SABLONU\n3,4\n   1 ,, 4\r3    1");
+    const auto c = cozumle("X Y 3 4 1 4 3 1");  // the first pair is skipped whatever it is
+    ASSERT_TRUE(a.ebat);
+    EXPECT_EQ(a.ebat, b.ebat);
+    EXPECT_EQ(a.ebat, c.ebat);
+    EXPECT_EQ(a.siyah_kareler, b.siyah_kareler);
+    EXPECT_EQ(a.siyah_kareler, c.siyah_kareler);
+}
+
+TEST(SablonDosyasi, HeaderOnlyKeepsTheSizeAndAHalfPairIsIgnored) {
+    EXPECT_FALSE(cozumle("BULMACA SABLONU\r\n").ebat);
+    EXPECT_FALSE(cozumle("").ebat);
+    EXPECT_FALSE(cozumle("BULMACA SABLONU\r\n 7").ebat);
+    const auto s = cozumle("BULMACA SABLONU\r\n 5  5 \r\n 2  2 \r\n 4");
+    EXPECT_EQ(s.siyah_kareler, (std::vector<std::pair<int, int>>{{2, 2}}));
+
     int satir = 6, sutun = 8;
     satsutoku(cozumle("BULMACA SABLONU\r\n"), satir, sutun);
-    EXPECT_EQ(std::pair(satir, sutun), std::pair(6, 8));
-    Gecici_Dizin d;
+    EXPECT_EQ(satir, 6);
+    EXPECT_EQ(sutun, 8);
+}
+
+TEST(SablonDosyasi, BadFieldsAreErrors) {
     Sablon_Icerigi s;
-    EXPECT_EQ(sablon_oku(d.yaz("k.txt", "BULMACA SABLONU\n 3 4x\n"), s), H::Sayi_Degil);
+    EXPECT_EQ(sablon_cozumle("BULMACA SABLONU\n3 x\n", s), Sablon_Hatasi::Sayi_Degil);
+    EXPECT_EQ(sablon_cozumle("BULMACA SABLONU\n3 4\n1.5 2\n", s), Sablon_Hatasi::Sayi_Degil);
+    EXPECT_EQ(sablon_cozumle("BULMACA SABLONU\n3 4\n1 +\n", s), Sablon_Hatasi::Sayi_Degil);
+    EXPECT_EQ(sablon_cozumle("BULMACA SABLONU\n32768 4\n", s), Sablon_Hatasi::Sayi_Tasmasi);
+    EXPECT_EQ(sablon_cozumle("BULMACA SABLONU\n3 4\n1 99999999999999999999\n", s),
+              Sablon_Hatasi::Sayi_Tasmasi);
+    Gecici_Dizin d;
+    EXPECT_EQ(sablon_oku(d.yaz("k.txt", "BULMACA SABLONU\n 3 4x\n"), s), Sablon_Hatasi::Sayi_Degil);
 }
 
 TEST(SablonDosyasi, BlackSquaresOutsideTheGridAreIgnored) {
