@@ -1,7 +1,7 @@
-// The smart search: the tries limit and a stop with several engines at
-// work, a seeded run on one engine repeated, and its memory budget. Its
-// hand-made grids are in arama_testi.cpp, its verdicts against the exact
-// search's on random grids in cozucu_fark_testi.cpp.
+// The smart search on hand-made grids: proofs where no fill exists, fixed
+// letters and repetition, the tries limit and a stop with several engines at
+// work, and a seeded run on one engine repeated. Its verdicts against the
+// exact search's on random grids are in cozucu_fark_testi.cpp.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -22,6 +22,50 @@ Cozum_Durumu akilli(
     const Cozum_Kancasi& kanca = [](const Ilerleme&) { return Kanca_Yaniti::Devam; }) {
     return c.akilli_coz(
         g, kanca, [tekrar] { return tekrar; }, Akilli_Ayar{motor, 7});
+}
+
+TEST(Akilli_Arama, KucukIzgaralardaDoldururYaDaKanitlar) {
+    using D = Cozum_Durumu;
+    const struct {
+        Satirlar izgara, kelimeler;
+        bool tekrar;
+        D durum;
+        Satirlar sonra;
+    } durumlar[] = {
+        {{"..", ".."}, {"AA"}, true, D::Cozuldu, {"AA", "AA"}},
+        // Without repetition the 2 x 2 needs four words.
+        {{"..", ".."}, {"BA", "AB"}, false, D::Cozulemedi, {"..", ".."}},
+        // A fixed letter decides which of the two squares.
+        {{"B.", ".."}, {"BA", "AB"}, true, D::Cozuldu, {"BA", "AB"}},
+        {{"..", "##", ".."}, {"EV"}, false, D::Cozulemedi, {"..", "##", ".."}},
+        {{"..", "##", ".."}, {"EV"}, true, D::Cozuldu, {"EV", "##", "EV"}},
+        // Crossing words that disagree, and a slot without candidates.
+        {{".B", "X#"}, {"AB", "CX"}, true, D::Cozulemedi, {".B", "X#"}},
+        {{"...", "#.#"}, {"ABC", "DEF"}, true, D::Cozulemedi, {"...", "#.#"}},
+        {{"##", "##"}, {"AB"}, false, D::Cozuldu, {"##", "##"}},
+    };
+    for (const auto& d : durumlar) {
+        for (const int motor : {1, 3}) {
+            SCOPED_TRACE(d.izgara[0] + "/" + d.kelimeler[0] + "/" + std::to_string(motor));
+            Izgara g;
+            izgara_yap(g, d.izgara);
+            const Sozluk s = sozluk_yap(d.kelimeler);
+            Bulmaca_Cozucu c;
+            Sabit_Kaynak k;
+            ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
+            EXPECT_EQ(akilli(c, g, d.tekrar, motor), d.durum);
+            EXPECT_EQ(satirlar(g), d.sonra);
+            if (d.durum == D::Cozuldu) {
+                EXPECT_EQ(c.En_Derin(), c.Yer_Sayisi());
+                for (int y = 1; y <= c.Yer_Sayisi(); ++y) {
+                    EXPECT_EQ(c.Sira()[static_cast<std::size_t>(y)], y);
+                    EXPECT_TRUE(c.Cozum_Soru(y).starts_with(c.Cozum_Kelime(y)));
+                }
+            } else {
+                EXPECT_EQ(c.Cozum_Kelime(1), "");
+            }
+        }
+    }
 }
 
 // Fifteen separate slots and fourteen words: no fill without repetition,
