@@ -44,35 +44,33 @@ TEST(RastYerlestir, TargetCountRoundsSinglePrecisionProductToEven) {
     EXPECT_EQ(hedef_siyah_sayisi(4, 4, 1e30f), 16);  // never beyond every cell
 }
 
-TEST(RastYerlestir, RowsTakeTurnsAndRefusedDrawsStillMoveTheCursor) {
-    Izgara g;
-    g.ebat_ver(3, 5);
-    // N = 3. Columns are u*4+1 rounded half to even.
-    Sabit_Kaynak k{0.5,    // row 1, column 3: placed
-                   0.5,    // row 2, column 3: under a black square, refused
-                   0.625,  // row 3, column 3.5 -> 4: placed
-                   0.0};   // row 1 again, column 1: placed
-    rast_yerlestir(g, 0.2f, k);
-    EXPECT_EQ(siyahlar(g), (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {3, 4}}));
-    EXPECT_EQ(k.cekilen, 4);
-}
-
-TEST(RastYerlestir, ADrawOnABlackSquareCountsWithoutAddingOne) {
-    Izgara g;
-    g.ebat_ver(2, 2);
-    // N = 2: (1,1), then (2,1) refused beside it, then (1,1) again counts.
-    Sabit_Kaynak k{0.0, 0.0, 0.0};
-    rast_yerlestir(g, 0.5f, k);
-    EXPECT_EQ(siyahlar(g), (std::vector<std::pair<int, int>>{{1, 1}}));
-    EXPECT_EQ(k.cekilen, 3);
-}
-
-TEST(RastYerlestir, AtLeastOneSquareEvenWhenTheTargetIsZero) {
-    Izgara g;
-    g.ebat_ver(3, 3);
-    Mt_Kaynak k(7);
-    rast_yerlestir(g, 0.05f, k);
-    EXPECT_EQ(siyahlar(g).size(), 1u);
+// Worked by hand from the draws: columns are u * (C - 1) + 1 rounded half to
+// even, rows take turns, a refused draw still moves on, and a draw on a
+// black square counts without adding one.
+TEST(RastYerlestir, DrawsPlaceSquaresRowByRow) {
+    using Kareler = std::vector<std::pair<int, int>>;
+    const struct {
+        int R, C;
+        float oran;
+        std::initializer_list<double> cekilisler;
+        Kareler beklenen;
+        int cekilen;
+    } durumlar[] = {
+        // N = 3: (1, 3), (2, 3) under it refused, (3, 3.5 -> 4), (1, 1).
+        {3, 5, 0.2f, {0.5, 0.5, 0.625, 0.0}, {{1, 1}, {1, 3}, {3, 4}}, 4},
+        // N = 2: (1, 1), then (2, 1) refused beside it, then (1, 1) again counts.
+        {2, 2, 0.5f, {0.0, 0.0, 0.0}, {{1, 1}}, 3},
+        // A target of 0 still places one.
+        {3, 3, 0.05f, {0.5}, {{1, 2}}, 1},
+    };
+    for (const auto& d : durumlar) {
+        Izgara g;
+        g.ebat_ver(d.R, d.C);
+        Sabit_Kaynak k(d.cekilisler);
+        rast_yerlestir(g, d.oran, k);
+        EXPECT_EQ(siyahlar(g), d.beklenen) << d.R << "x" << d.C;
+        EXPECT_EQ(k.cekilen, d.cekilen);
+    }
 }
 
 TEST(RastYerlestir, ClearsTheGridAndNeverPutsSquaresSideBySide) {

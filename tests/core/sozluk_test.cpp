@@ -22,47 +22,40 @@ std::vector<Kayit> kayitlar(const Sozluk& s) {
     return k;
 }
 
-std::vector<Kayit> yukle(std::string metin) {
-    Sozluk s;
-    EXPECT_EQ(s.cozumle(std::move(metin)), Sozluk_Hatasi::Yok);
-    return kayitlar(s);
-}
-
-TEST(Sozluk, WordIsTrimmedAndClueKeptAsWritten) {
-    EXPECT_EQ(yukle("EV:Ya\xFE"
-                    "anan yer\r\n"),
-              (std::vector<Kayit>{{"EV",
-                                   "Ya\xFE"
-                                   "anan yer"}}));
-    EXPECT_EQ(yukle("  EV  : yer \r\n"), (std::vector<Kayit>{{"EV", " yer "}}));
-    EXPECT_EQ(yukle("A B:iki kelime\r\n"), (std::vector<Kayit>{{"A B", "iki kelime"}}));
-    // Only blanks are trimmed, and nothing is case-folded.
-    EXPECT_EQ(yukle("\tev\t:x"), (std::vector<Kayit>{{"\tev\t", "x"}}));
-}
-
-TEST(Sozluk, TheLastColonAmongTheFirstTwentyCharactersSeparates) {
-    EXPECT_EQ(yukle("EV:Oda:salon\r\n"), (std::vector<Kayit>{{"EV:Oda", "salon"}}));
-    // Colon at position 20 separates, at 21 it does not.
+// Entries as read: the word trimmed of blanks only, the clue as written, the
+// last colon among the first twenty characters the separator, lines without
+// one skipped, duplicates kept, and any line end ending a line.
+TEST(Sozluk, EntriesAreReadByTheLineRules) {
+    using K = std::vector<Kayit>;
     const std::string k19(19, 'A');
-    EXPECT_EQ(yukle(k19 + ":ipucu:devam"), (std::vector<Kayit>{{k19, "ipucu:devam"}}));
-    EXPECT_TRUE(yukle(std::string(20, 'A') + ":ipucu").empty());
-    EXPECT_EQ(yukle(":\xE7ok eski"), (std::vector<Kayit>{{"", "\xE7ok eski"}}));
-    EXPECT_EQ(yukle("   :bo\xFE"), (std::vector<Kayit>{{"", "bo\xFE"}}));
-}
-
-TEST(Sozluk, LinesWithoutSeparatorAreSkippedAndDuplicatesKept) {
-    EXPECT_EQ(yukle("\r\nbaşlık yok\r\nEV:yer\r\nEV:yer\r\n\r\n"),
-              (std::vector<Kayit>{{"EV", "yer"}, {"EV", "yer"}}));
-    Sozluk s;
-    EXPECT_EQ(s.cozumle("sadece metin\r\n\r\n"), Sozluk_Hatasi::Yok);
-    EXPECT_EQ(s.Kelime_Sayisi(), 0);
-}
-
-TEST(Sozluk, CrLfLoneLfLoneCrAndAMissingLastLineEndAllEndLines) {
-    EXPECT_EQ(yukle("A:1\r\nB:2\nC:3\rD:4"),
-              (std::vector<Kayit>{{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}}));
-    EXPECT_EQ(yukle("A:1\n\rB:2"), (std::vector<Kayit>{{"A", "1"}, {"B", "2"}}));
-    EXPECT_EQ(yukle("A:"), (std::vector<Kayit>{{"A", ""}}));
+    const struct {
+        std::string metin;
+        K beklenen;
+    } durumlar[] = {
+        {"EV:Ya\xFE"
+         "anan yer\r\n",
+         {{"EV",
+           "Ya\xFE"
+           "anan yer"}}},
+        {"  EV  : yer \r\n", {{"EV", " yer "}}},
+        {"A B:iki kelime\r\n", {{"A B", "iki kelime"}}},
+        {"\tev\t:x", {{"\tev\t", "x"}}},
+        {"EV:Oda:salon\r\n", {{"EV:Oda", "salon"}}},
+        {k19 + ":ipucu:devam", {{k19, "ipucu:devam"}}},
+        {std::string(20, 'A') + ":ipucu", {}},
+        {":\xE7ok eski", {{"", "\xE7ok eski"}}},
+        {"   :bo\xFE", {{"", "bo\xFE"}}},
+        {"\r\nbaşlık yok\r\nEV:yer\r\nEV:yer\r\n\r\n", {{"EV", "yer"}, {"EV", "yer"}}},
+        {"sadece metin\r\n\r\n", {}},
+        {"A:1\r\nB:2\nC:3\rD:4", {{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}}},
+        {"A:1\n\rB:2", {{"A", "1"}, {"B", "2"}}},
+        {"A:", {{"A", ""}}},
+    };
+    for (const auto& d : durumlar) {
+        Sozluk s;
+        EXPECT_EQ(s.cozumle(d.metin), Sozluk_Hatasi::Yok) << d.metin;
+        EXPECT_EQ(kayitlar(s), d.beklenen) << d.metin;
+    }
 }
 
 std::string kayit_dosyasi(int adet) {

@@ -1,5 +1,5 @@
-// Slot table, crossings, letter snapshot, candidate lists, the shuffle and
-// the dictionary reload rule of the analysis.
+// The analysis: a repeated slot table, the letter snapshot, candidate lists,
+// the shuffle and the dictionary reload rule.
 #include <gtest/gtest.h>
 
 #include "analiz/yer_tablosu.h"
@@ -12,45 +12,8 @@ using test::izgara_yap;
 using test::Sabit_Kaynak;
 using test::sozluk_yap;
 
-Yer_Tablosu yerler(const std::vector<std::string>& satirlar) {
-    Izgara g;
-    izgara_yap(g, satirlar);
-    Yer_Tablosu y;
-    y.yerleri_bul(g);
-    return y;
-}
-
-TEST(Yer_Tablosu, TekBeyazHucreYerDegilVeYerSatirSonundaBiter) {
-    EXPECT_EQ(yerler({"#.", ".#"}).Yer_Sayisi(), 0);
-    const Yer_Tablosu y = yerler({"..#.", "####", "...."});
-    ASSERT_EQ(y.Yer_Sayisi(), 2);
-    EXPECT_EQ(y.Yer(1), (Kelime_Yeri{Yon_Turu::Soldan, 1, 1, 2}));
-    EXPECT_EQ(y.Yer(2), (Kelime_Yeri{Yon_Turu::Soldan, 3, 1, 4}));
-    // A run that reaches the last cell of a column ends there; the next
-    // column starts a new slot.
-    const Yer_Tablosu d = yerler({"..", "..", "#.", "..", "#."});
-    ASSERT_EQ(d.Yer_Sayisi(), 3 + 2);
-    EXPECT_EQ(d.Yer(3), (Kelime_Yeri{Yon_Turu::Soldan, 4, 1, 2}));
-    EXPECT_EQ(d.Yer(4), (Kelime_Yeri{Yon_Turu::Yukaridan, 1, 1, 2}));
-    EXPECT_EQ(d.Yer(5), (Kelime_Yeri{Yon_Turu::Yukaridan, 1, 2, 5}));
-}
-
-TEST(Yer_Tablosu, UcUcBeyazNumaralarVeKesisimler) {
-    const Yer_Tablosu y = yerler({"...", "...", "..."});
-    ASSERT_EQ(y.Yer_Sayisi(), 6);
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(y.Yer(i), (Kelime_Yeri{Yon_Turu::Soldan, i, 1, 3}));
-        EXPECT_EQ(y.Yer(i + 3), (Kelime_Yeri{Yon_Turu::Yukaridan, 1, i, 3}));
-    }
-    EXPECT_EQ(y.Kesisim(2, 5), (Kesisim_Noktasi{2, 2}));
-    EXPECT_EQ(y.Kesisim(3, 4), (Kesisim_Noktasi{1, 3}));
-    EXPECT_EQ(y.Kesisim(4, 3), (Kesisim_Noktasi{3, 1}));
-    EXPECT_EQ(y.Kesisim(1, 2), Kesisim_Noktasi{});
-    EXPECT_EQ(y.Kesisim(4, 5), Kesisim_Noktasi{});
-    EXPECT_EQ(y.Kesisim(2, 2), Kesisim_Noktasi{});
-    EXPECT_EQ(y.Kesisim(0, 4), Kesisim_Noktasi{});
-}
-
+// Slot numbers and crossings themselves are held to the literal reference on
+// random grids in cozucu_fark_testi.cpp.
 TEST(Yer_Tablosu, IkinciAnalizAyniTablolariVerir) {
     Izgara g;
     izgara_yap(g, {"..#..", ".....", "#...#", "....."});

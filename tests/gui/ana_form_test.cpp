@@ -45,10 +45,6 @@ class Ana_Form_Testi : public QObject {
 
     void bos_ayarlarla_ilk_baslangic() {
         QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
-        const double dx = ana().logicalDpiX();
-        const double dy = ana().logicalDpiY();
-        QCOMPARE(ana().pos(), QPoint(twip_piksel(1000, dx), twip_piksel(1000, dy)));
-        QCOMPARE(ana().size(), QSize(twip_piksel(6500, dx), twip_piksel(6500, dy)));
         const Program_Durumu& d = ana().durum();
         QCOMPARE(d.Sozluk_Yolu, QDir::toNativeSeparators(o_->veri("sozluk.txt")));
         QCOMPARE(d.Sablon_Yolu, QDir::toNativeSeparators(o_->veri("sablon01.txt")));
@@ -157,12 +153,13 @@ class Ana_Form_Testi : public QObject {
         ana().move(ana().pos() + QPoint(30, 45));
         ana().resize(500, 420);
         ana().durum().Tekrar_Izni = true;
+        ana().durum().Akilli_Arama = true;
         ana().durum().Siyah_Orani = 0.25f;
         const QPoint konum = ana().pos();
         yeniden_baslat();
         QCOMPARE(ana().pos(), konum);
         QCOMPARE(ana().size(), QSize(500, 420));
-        QVERIFY(ana().durum().Tekrar_Izni);
+        QVERIFY(ana().durum().Tekrar_Izni && ana().durum().Akilli_Arama);
         QCOMPARE(ana().durum().Siyah_Orani, 0.25f);
         QCOMPARE(o_->ayarlar.oku("TEK").toString(), QStringLiteral("true"));
     }

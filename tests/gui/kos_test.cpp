@@ -1,13 +1,11 @@
 // The solve run from the main window: outcomes and messages, the stop
-// prompt, what a run refuses, closing and leaving during a run, the
-// dictionary reload. Dialogs are answered by the test; what the user does
-// during a run is queued before it and happens at the search's first hook
-// call, where the windows work.
+// prompt, what a run refuses, closing and leaving during a run. Dialogs are
+// answered by the test; what the user does during a run is queued before it
+// and happens at the search's first hook call, where the windows work.
 #include <qpa/qwindowsysteminterface.h>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,12 +26,10 @@
 namespace velzora {
 namespace {
 
-// A 3 x 3 white grid and word squares: the rows and columns of the fill are
+// A 3 x 3 white grid and a word square: the rows and columns of the fill are
 // the six words (or the square transposed).
 constexpr char KARE[] = "BULMACA SABLONU\r\n 3  3 \r\n";
 constexpr char KARE_1[] = "ABC:a\r\nDEF:b\r\nGHI:c\r\nADG:d\r\nBEH:e\r\nCFI:f\r\n";
-constexpr char KARE_2[] = "KLM:a\r\nNOP:b\r\nRST:c\r\nKNR:d\r\nLOS:e\r\nMPT:f\r\n";
-constexpr char KARE_3[] = "UVY:a\r\nZAB:b\r\nCDE:c\r\nUZC:d\r\nVAD:e\r\nYBE:f\r\n";
 // 2 x 2 without a fill: one across and one down word fit, then the last two
 // slots contradict each other (deepest level 2).
 constexpr char IKILI[] = "BULMACA SABLONU\r\n 2  2 \r\n";
@@ -425,31 +421,6 @@ class Kos_Testi : public QObject {
         ana().Kos();
         QCOMPARE(cozucu().Durum(), Cozum_Durumu::Durduruldu);
         QVERIFY(!ana().isVisible());
-    }
-
-    void degisen_sozluk_sonraki_analizlerde_okunur() {
-        baslat(KARE, KARE_1);
-        const QString yeni = test::dosya_yaz(o_->veri("baska/sozluk2.txt"), KARE_2);
-        auto tercih = [&](const QString& yol) {
-            ana().Tercihleri_Goster();
-            auto* t = ana().findChild<Tercihler*>();
-            t->findChild<QLineEdit*>("Text1")->setText(yol);
-            t->findChild<QPushButton*>("cmdTamam")->click();
-        };
-        auto coz = [&] {
-            izgara().harf_temizle();
-            ana().Kos();
-            return harfler().front();
-        };
-        tercih(yeni);
-        QCOMPARE(coz(), 'K');
-        // While the flag stays set, every analysis reads the file again.
-        test::dosya_yaz(yeni, KARE_3);
-        QCOMPARE(coz(), 'U');
-        // Confirmed unchanged: the store stays as loaded.
-        tercih(yeni);
-        test::dosya_yaz(yeni, KARE_2);
-        QCOMPARE(coz(), 'U');
     }
 };
 

@@ -56,15 +56,15 @@ Ornek_Bulmaca::Ornek_Bulmaca(int ebat) {
     }
     Yer_Tablosu tablo;
     tablo.yerleri_bul(izgara);
-    Yerler = tablo.Yerler();
+    const std::vector<Kelime_Yeri> Yerler = tablo.Yerler();
     const int n = static_cast<int>(Yerler.size()) - 1;
 
-    Sira.assign(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<int> Sira(static_cast<std::size_t>(n) + 1, 0);
     std::iota(Sira.begin() + 1, Sira.end(), 1);
     std::mt19937 rng(15);
     std::shuffle(Sira.begin() + 1, Sira.end(), rng);
 
-    Cozum_Soru.assign(static_cast<std::size_t>(n) + 1, "");
+    std::vector<std::string> Cozum_Soru(static_cast<std::size_t>(n) + 1);
     constexpr int ipucu_sayisi = static_cast<int>(std::size(IPUCLARI));
     for (int j = 1; j <= n; ++j)
         Cozum_Soru[static_cast<std::size_t>(j)] =

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "analiz/kelime_yeri.h"
 #include "bulmaca_icerigi.h"
 #include "izgara/izgara.h"
 
@@ -21,9 +20,6 @@ struct Ornek_Bulmaca {
     }
 
     Izgara izgara;
-    std::vector<Kelime_Yeri> Yerler;
-    std::vector<int> Sira;
-    std::vector<std::string> Cozum_Soru;
     std::vector<std::string> soldan;
     std::vector<std::string> yukaridan;
 };
