@@ -9,6 +9,7 @@
 
 #include "madde_kurallari.h"
 #include "madde_secimi.h"
+#include "sozluk_raporu.h"
 
 namespace velzora::sozluk_yapici {
 
@@ -28,6 +29,8 @@ struct Yapim_Raporu {
     std::string hata;  // empty on success; the output is then written
     std::array<Uzunluk_Sayisi, EN_UZUN_KELIME + 1> uzunluklar{};
     std::size_t toplam = 0;
+    std::array<std::size_t, IPUCU_TURU_SAYISI> ipucu_turleri{};  // of the entries written
+    Sozluk_Raporu kalite;                                        // of the file written
 };
 
 Yapim_Raporu sozluk_yap(const Yapim_Ayarlari& ayarlar);
