@@ -44,7 +44,8 @@ std::size_t duzeltme_uzakligi(std::string_view a, std::string_view b) {
     return satir[b.size()];
 }
 
-// Another spelling of the answer (ACAYİP: Acaip) is no clue.
+// Another spelling of the answer (ACAYİP: Acaip) is no clue, nor a compound
+// that holds it (PUL: Posta pulu).
 constexpr std::size_t YAZIM_FARKI = 2;
 constexpr std::size_t KISA_YAZIM_FARKI = 1;
 constexpr std::size_t KISA_KELIME = 4;
@@ -60,10 +61,12 @@ std::vector<std::string> es_anlamlilar(const Anlam_Kumesi& kume, std::string_vie
             !ipucu_olabilir_mi(s.metin) || latince_ad_mi(kume, s.metin) ||
             geleneksel_ipucu(kume, s.metin))
             continue;
-        std::string bitisik = karsilastirma_bicimi(*metin);
+        const std::string bicim = karsilastirma_bicimi(*metin);
+        std::string bitisik = bicim;
         std::erase(bitisik, ' ');
         if (duzeltme_uzakligi(bitisik, kelime) <=
-            (kelime.size() <= KISA_KELIME ? KISA_YAZIM_FARKI : YAZIM_FARKI))
+                (kelime.size() <= KISA_KELIME ? KISA_YAZIM_FARKI : YAZIM_FARKI) ||
+            (" " + bicim).find(" " + std::string(kelime)) != std::string::npos)
             continue;
         adaylar.emplace_back(metin->find(' ') != std::string::npos, metin->size(),
                              buyuk_harfle_baslat(*metin));
