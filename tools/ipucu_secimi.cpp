@@ -114,6 +114,14 @@ void anlam_adaylari(const Kelime_Anlami& a, std::string_view kelime, bool ana,
         adaylar.push_back({y, yan_turu, UZUN_IPUCU});
 }
 
+// The clauses of a definition, or the definition itself when it has one.
+std::vector<std::string> kisaltilacaklar(const std::string& tanim) {
+    auto parcalar = yan_cumleler(tanim);
+    if (parcalar.empty())
+        parcalar.push_back(tanim);
+    return parcalar;
+}
+
 }  // namespace
 
 std::optional<Ipucu> ipucu_sec(std::string_view kelime,
@@ -130,35 +138,26 @@ std::optional<Ipucu> ipucu_sec(std::string_view kelime,
         if (tanim)
             tanimlar.push_back(std::move(*tanim));
     }
-    const std::size_t uzun_tanimlar = adaylar.size();
     for (const auto& t : tanimlar) {
-        auto parcalar = yan_cumleler(t);
-        if (parcalar.empty())
-            parcalar.push_back(t);
-        for (const auto& p : parcalar) {
+        for (const auto& p : kisaltilacaklar(t)) {
             for (auto& k : basi_koruyan_kisaltmalar(p))
                 adaylar.push_back({std::move(k), Ipucu_Turu::Basi_Korunan, UZUN_IPUCU});
         }
     }
+    const std::size_t es_anlamlilardan_once = adaylar.size();
     // Synonyms of other senses: a solver reads a word in its first meaning.
     for (std::size_t i = 1; i < anlamlar.size(); ++i) {
         for (auto& e : es_anlamlilar(*anlamlar[i].kume, kelime))
             adaylar.push_back({std::move(e), Ipucu_Turu::Es_Anlamli, UZUN_IPUCU});
     }
-    const std::size_t bas_obekleri = adaylar.size();
-    // Where nothing fits its first round, whole definitions and clauses up to
-    // the longest a clue may be, the shortened forms again, the head phrases.
-    for (std::size_t i = 0; i < uzun_tanimlar; ++i) {
+    // Where nothing fits its first round, whole definitions, clauses and the
+    // shortened forms up to the longest a clue may be, then head phrases.
+    for (std::size_t i = 0; i < es_anlamlilardan_once; ++i) {
         if (adaylar[i].sinir == UZUN_IPUCU && adaylar[i].tur != Ipucu_Turu::Geleneksel)
             adaylar.push_back({adaylar[i].metin, adaylar[i].tur, EN_UZUN_IPUCU});
     }
-    for (std::size_t i = uzun_tanimlar; i < bas_obekleri; ++i)
-        adaylar.push_back({adaylar[i].metin, adaylar[i].tur, EN_UZUN_IPUCU});
     for (const auto& t : tanimlar) {
-        auto parcalar = yan_cumleler(t);
-        if (parcalar.empty())
-            parcalar.push_back(t);
-        for (const auto& p : parcalar) {
+        for (const auto& p : kisaltilacaklar(t)) {
             auto b = bas_obegi(p);
             if (b && (b->find(' ') != std::string::npos || kelime.size() <= YALIN_BASLI_CEVAP))
                 adaylar.push_back({std::move(*b), Ipucu_Turu::Bas_Obegi, EN_UZUN_IPUCU});

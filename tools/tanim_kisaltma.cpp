@@ -234,7 +234,9 @@ std::vector<std::string> yan_cumleler(std::string_view tanim) {
 
 std::optional<std::string> bas_obegi(std::string_view yan_cumle) {
     const auto kelimeler = kelimelere_bol(yan_cumle);
-    for (std::size_t i = kelimeler.size() - 1; i-- > 1;) {
+    for (std::size_t i = kelimeler.size(); i-- > 1;) {
+        if (i + 1 == kelimeler.size())
+            continue;
         if (kelimeler[i].back() == ',' || !ortac_mi(kelimeler[i]))
             continue;
         const std::size_t konum =
@@ -276,6 +278,8 @@ std::vector<std::string> basi_koruyan_kisaltmalar(std::string_view yan_cumle) {
         const auto son_obek =
             kelimelere_bol(onceki == std::string_view::npos ? atilan : atilan.substr(onceki + 2));
         const auto sonraki_obek = kelimelere_bol(kalan.substr(0, kalan.find(", ")));
+        if (son_obek.empty())
+            continue;
         const std::string son = kucuk_utf8(son_obek.back());
         const bool niteleyen = ile_biter(son, CUMLE_SONU_EKLERI) ||
                                (son_obek.size() == 1 && ile_biter(son, SIFAT_EKLERI));
