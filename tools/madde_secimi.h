@@ -50,7 +50,9 @@ bool korunan_uzunluk(std::size_t uzunluk);
 bool zayif_ipucu(const Madde& m);
 
 // Of `boyut`, the share in percent that entries with a weak clue may take.
-inline constexpr int ZAYIF_IPUCU_PAYI = 4;
+// Kept small: they take room from the words of 5 to 10 letters that the
+// built-in templates are filled with.
+inline constexpr int ZAYIF_IPUCU_PAYI = 2;
 
 // Keeps at most `boyut` entries (never more than the loader takes): every word
 // of a protected length whose clue is not weak, and of each other length a

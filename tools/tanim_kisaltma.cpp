@@ -83,9 +83,6 @@ constexpr std::array<std::string_view, 4> TEKIL_IYELIK_EKLERI = {"ı", "i", "u",
 // The head's own phrase after a relative clause is short: "kızgın demir araç".
 constexpr std::size_t EN_UZUN_BAS_OBEGI = 3;
 
-// Alternatives of a verb stand alone: "..., kesmek, kısaltmak" -> "Kısaltmak".
-constexpr std::array<std::string_view, 2> MASTAR_EKLERI = {"mak", "mek"};
-
 // Sentence ends are ". " before a capital, after a word of at least this many
 // letters (so that "vb. " and "M.Ö. " do not end one).
 constexpr std::size_t CUMLE_SONU_KELIMESI = 3;
