@@ -6,7 +6,7 @@ VELZORA_KOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELZORA_PAKETLER=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config git ca-certificates
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev xvfb xauth xclip fonts-liberation2 jq
+  nlohmann-json3-dev xvfb xauth xclip fonts-liberation2 jq libhunspell-dev hunspell-tr
 )
 
 yetkili() {

@@ -53,13 +53,14 @@ constexpr std::size_t KISA_KELIME = 4;
 // Synonyms of `kelime` in `kume` that make a short clue: literals whose most
 // common sense this synset is (a solver reads a word in its first meaning),
 // single words first, then the shorter.
-std::vector<std::string> es_anlamlilar(const Anlam_Kumesi& kume, std::string_view kelime) {
+std::vector<std::string> es_anlamlilar(const Anlam_Kumesi& kume, std::string_view kelime,
+                                       const Turkce_Sozcuk& turkce) {
     std::vector<std::tuple<bool, std::size_t, std::string>> adaylar;
     for (const auto& s : kume.sozcukler) {
         const auto metin = utf8_cp1254(s.metin);
         if (s.anlam_no != 1 || !metin || metin->size() > EN_UZUN_ES_ANLAMLI ||
             !ipucu_olabilir_mi(s.metin) || latince_ad_mi(kume, s.metin) ||
-            geleneksel_ipucu(kume, s.metin))
+            geleneksel_ipucu(kume, s.metin) || !turkce(s.metin))
             continue;
         const std::string bicim = karsilastirma_bicimi(*metin);
         std::string bitisik = bicim;
@@ -93,7 +94,8 @@ struct Aday {
 // The candidates of one sense in their order: the conventional form, the
 // whole definition if not too long, synonyms, whole clauses.
 void anlam_adaylari(const Kelime_Anlami& a, std::string_view kelime, bool ana,
-                    const std::optional<std::string>& tanim, std::vector<Aday>& adaylar) {
+                    const std::optional<std::string>& tanim, const Turkce_Sozcuk& turkce,
+                    std::vector<Aday>& adaylar) {
     if (auto g = geleneksel_ipucu(*a.kume, a.yazilis))
         adaylar.push_back({std::move(*g), Ipucu_Turu::Geleneksel, UZUN_IPUCU});
     const auto tanim_turu = ana ? Ipucu_Turu::Tanim : Ipucu_Turu::Diger_Anlam;
@@ -103,7 +105,7 @@ void anlam_adaylari(const Kelime_Anlami& a, std::string_view kelime, bool ana,
     if (butun)
         adaylar.push_back({*tanim, tanim_turu, IYI_IPUCU});
     if (ana) {
-        for (auto& e : es_anlamlilar(*a.kume, kelime))
+        for (auto& e : es_anlamlilar(*a.kume, kelime, turkce))
             adaylar.push_back({std::move(e), Ipucu_Turu::Es_Anlamli, IYI_IPUCU});
     }
     for (const auto& y : parcalar)
@@ -124,8 +126,8 @@ std::vector<std::string> kisaltilacaklar(const std::string& tanim) {
 
 }  // namespace
 
-std::optional<Ipucu> ipucu_sec(std::string_view kelime,
-                               const std::vector<Kelime_Anlami>& anlamlar) {
+std::optional<Ipucu> ipucu_sec(std::string_view kelime, const std::vector<Kelime_Anlami>& anlamlar,
+                               const Turkce_Sozcuk& turkce) {
     std::vector<Aday> adaylar;
     std::vector<std::string> tanimlar;  // of the usable senses, for the shortened forms
     for (const auto& a : anlamlar) {
@@ -134,7 +136,7 @@ std::optional<Ipucu> ipucu_sec(std::string_view kelime,
         auto tanim = metin_temizle(a.kume->tanim);
         if (tanim && gonderme_mi(*tanim, a.kume->tur))
             tanim.reset();
-        anlam_adaylari(a, kelime, tanimlar.empty(), tanim, adaylar);
+        anlam_adaylari(a, kelime, tanimlar.empty(), tanim, turkce, adaylar);
         if (tanim)
             tanimlar.push_back(std::move(*tanim));
     }
@@ -147,7 +149,7 @@ std::optional<Ipucu> ipucu_sec(std::string_view kelime,
     const std::size_t es_anlamlilardan_once = adaylar.size();
     // Synonyms of other senses: a solver reads a word in its first meaning.
     for (std::size_t i = 1; i < anlamlar.size(); ++i) {
-        for (auto& e : es_anlamlilar(*anlamlar[i].kume, kelime))
+        for (auto& e : es_anlamlilar(*anlamlar[i].kume, kelime, turkce))
             adaylar.push_back({std::move(e), Ipucu_Turu::Es_Anlamli, UZUN_IPUCU});
     }
     // Where nothing fits its first round, whole definitions, clauses and the

@@ -1,6 +1,6 @@
 // Choosing a word's clue among its WordNet senses. Candidates, in order of
 // preference: the form a designer expects (geleneksel_ipucu), the whole
-// definition, a short synonym from the same synset, a whole clause of the
+// definition, a short Turkish synonym from the same synset, a whole clause of the
 // definition, then the same from the word's other senses, then a definition
 // shortened keeping its head, and last the head's own phrase. The first that
 // fits its length class wins; one that gives the answer away only where
@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "turkce_sozcuk.h"
 #include "wordnet_okuma.h"
 
 namespace velzora::sozluk_yapici {
@@ -44,7 +45,9 @@ inline constexpr std::size_t EN_UZUN_ES_ANLAMLI = 25;
 
 // `kelime` in Turkish capitals (Windows-1254), its senses most common first.
 // nullopt when no sense gives a clue of at most EN_UZUN_IPUCU characters, or
-// every sense is a Latin scientific name.
-std::optional<Ipucu> ipucu_sec(std::string_view kelime, const std::vector<Kelime_Anlami>& anlamlar);
+// every sense is a Latin scientific name. A synonym is a clue only where
+// `turkce` finds it Turkish.
+std::optional<Ipucu> ipucu_sec(std::string_view kelime, const std::vector<Kelime_Anlami>& anlamlar,
+                               const Turkce_Sozcuk& turkce);
 
 }  // namespace velzora::sozluk_yapici

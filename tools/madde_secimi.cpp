@@ -82,7 +82,8 @@ bool turkce_once_mi(const std::string& a, const std::string& b) {
 }
 
 std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
-                                   const std::vector<Sozcuk_Listesi>& baskilar) {
+                                   const std::vector<Sozcuk_Listesi>& baskilar,
+                                   const Turkce_Sozcuk& turkce) {
     std::unordered_map<std::string, std::vector<Anlam>> anlamlar;
     for (std::size_t k = 0; k < kumeler.size(); ++k) {
         for (const auto& s : kumeler[k].sozcukler) {
@@ -107,7 +108,7 @@ std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
             m.ingilizce_karsiligi = m.ingilizce_karsiligi || kumeler[x.kume].ingilizce_karsiligi;
             m.ansiklopedi_maddesi = m.ansiklopedi_maddesi || kumeler[x.kume].ansiklopedi_maddesi;
         }
-        auto ipucu = ipucu_sec(kelime, kelime_anlamlari);
+        auto ipucu = ipucu_sec(kelime, kelime_anlamlari, turkce);
         if (!ipucu)
             continue;
         m.ipucu = std::move(ipucu->metin);

@@ -34,9 +34,11 @@ int istek_puani(const Madde& m);
 
 // Every word of the WordNet that has a usable clue, once, in Turkish
 // alphabetical order, with the clue ipucu_sec() chooses among its senses, most
-// common first (lowest sense number, then file order).
+// common first (lowest sense number, then file order); `turkce` tells which
+// synonyms may be clues.
 std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
-                                   const std::vector<Sozcuk_Listesi>& baskilar);
+                                   const std::vector<Sozcuk_Listesi>& baskilar,
+                                   const Turkce_Sozcuk& turkce);
 
 // Leaves room under the loader's 32,767 for a user's own words.
 inline constexpr int VARSAYILAN_BOYUT = 32000;

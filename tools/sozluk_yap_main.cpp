@@ -20,7 +20,8 @@ constexpr std::array<std::string_view, velzora::sozluk_yapici::IPUCU_TURU_SAYISI
     "başı korunan kısaltma", "baş öbeği"};
 
 constexpr std::string_view KULLANIM =
-    "Kullanım: velzora-sozluk-yap --wordnet XML [--edition LİSTE]... [--size N] --out DOSYA\n"
+    "Kullanım: velzora-sozluk-yap --wordnet XML [--edition LİSTE]... [--hunspell DİC] [--size N]\n"
+    "                             --out DOSYA\n"
     "          velzora-sozluk-yap --rapor SÖZLÜK [--wordnet XML]\n";
 
 int rapor_ver(const std::filesystem::path& sozluk_yolu, const std::filesystem::path& wordnet) {
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
             ayarlar.wordnet = deger;
         } else if (secenek == "--edition") {
             ayarlar.baskilar.emplace_back(deger);
+        } else if (secenek == "--hunspell") {
+            ayarlar.yazim_sozlugu = deger;
         } else if (secenek == "--out") {
             ayarlar.cikti = deger;
         } else if (secenek == "--rapor") {

@@ -20,7 +20,13 @@ Yapim_Raporu sozluk_yap(const Yapim_Ayarlari& ayarlar) {
         }
     }
 
-    auto maddeler = maddeleri_topla(wordnet.kumeler, baskilar);
+    Turkce_Sozcuk turkce(baskilar);
+    if (!ayarlar.yazim_sozlugu.empty() && !turkce.yazim_sozlugu_ac(ayarlar.yazim_sozlugu)) {
+        rapor.hata = ayarlar.yazim_sozlugu.string() + ": okunamadı";
+        return rapor;
+    }
+
+    auto maddeler = maddeleri_topla(wordnet.kumeler, baskilar, turkce);
     for (const auto& m : maddeler)
         ++rapor.uzunluklar[m.kelime.size()].bulunan;
     const auto secilen = maddeleri_sec(std::move(maddeler), ayarlar.boyut);

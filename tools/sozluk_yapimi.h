@@ -1,5 +1,5 @@
-// Builds the built-in dictionary file from a WordNet XML file and the dated
-// word lists that rank its words.
+// Builds the built-in dictionary file from a WordNet XML file, the dated
+// word lists that rank its words and a Turkish speller's dictionary.
 #pragma once
 
 #include <array>
@@ -18,6 +18,9 @@ struct Yapim_Ayarlari {
     std::vector<std::filesystem::path> baskilar;
     int boyut = VARSAYILAN_BOYUT;
     std::filesystem::path cikti;
+    // Hunspell's Turkish .dic (its .aff beside it); empty: only the word lists
+    // and the letters tell which synonyms are Turkish.
+    std::filesystem::path yazim_sozlugu;
 };
 
 struct Uzunluk_Sayisi {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../core/gecici_dizin.h"
 #include "madde_kurallari.h"
 #include "ortak/cp1254.h"
 
@@ -30,6 +31,19 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
         "renksiz, kokusuz, tatsız madde";
     const Durum durumlar[] = {
         {"AB", {{{{"su", 1}, {"ab", 1}, {"âb", 1}}, SU}}, "Su", Es_Anlamli},
+        // Synonyms that are English or Latin are passed over.
+        {"YENİYETMELİK",
+         {{{{"teenage", 1}, {"yeniyetmelik", 1}, {"ergenlik", 1}},
+           "Cinsel organların fizyolojik gelişmesiyle başlayan, büluğa ermişlikle yetişkinlik "
+           "arasındaki dönem"}},
+         "Ergenlik",
+         Es_Anlamli},
+        {"KÖPEKGİLLER",
+         {{{{"köpekgiller", 1}, {"Canidae", 1}, {"Canidae familyası", 1}},
+           "Etçiller takımının köpeğimsiler üst familyasından, kedilere göre daha sosyal olan "
+           "bir familya"}},
+         "Kedilere göre daha sosyal olan bir familya",
+         Basi_Korunan},
         // The head is kept; the old cut was "Solunum organlarının salgıladığı".
         {"BALGAM",
          {{{{"balgam", 1}},
@@ -118,6 +132,9 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
          "Ege Bölgesi'nde bir il",
          Geleneksel},
     };
+    std::vector<Sozcuk_Listesi> baskilar(1);
+    baskilar[0].cozumle("su CL_ISIM\nergenlik CL_ISIM\n");
+    const Turkce_Sozcuk turkce(baskilar);
     for (const auto& d : durumlar) {
         const std::string kelime = *utf8_cp1254(d.kelime);
         std::vector<Anlam_Kumesi> kumeler;
@@ -135,7 +152,7 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
                     anlamlar.push_back({&k, s.metin});
             }
         }
-        const auto ipucu = ipucu_sec(kelime, anlamlar);
+        const auto ipucu = ipucu_sec(kelime, anlamlar, turkce);
         ASSERT_EQ(ipucu.has_value(), d.ipucu != nullptr) << d.kelime;
         if (!ipucu)
             continue;
@@ -143,6 +160,24 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
         EXPECT_EQ(ipucu->tur, d.tur) << d.kelime;
         EXPECT_EQ(ipucu->cevabi_veriyor, d.veriyor) << d.kelime;
     }
+}
+
+TEST(TurkceSozcuk, EveryWordTurkishByItsLettersTheSpellerOrTheWordLists) {
+    test::Gecici_Dizin d;
+    const auto dic = d.yaz("tr.dic", "2\nhayat\ndünya\n");
+    d.yaz("tr.aff", "SET UTF-8\n");
+    std::vector<Sozcuk_Listesi> baskilar(1);
+    baskilar[0].cozumle("dipdam CL_ISIM\ngreece CL_ISIM\n");
+    Turkce_Sozcuk turkce(baskilar);
+    ASSERT_FALSE(turkce.yazim_sozlugu_ac(d / "yok.dic"));
+    ASSERT_TRUE(turkce.yazim_sozlugu_ac(dic));
+    const std::pair<const char*, bool> durumlar[] = {
+        {"hayat", true},           {"Hayât", true},   {"dipdam", true},   {"şart şurt", true},
+        {"hayat dipdam", true},    {"Greece", false}, {"teenage", false}, {"hayat teenage", false},
+        {"Poaceae ailesi", false}, {"şwş", false},    {"", false},
+    };
+    for (const auto& [literal, beklenen] : durumlar)
+        EXPECT_EQ(turkce(literal), beklenen) << literal;
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ struct Sonuc {
 Sonuc yap(const std::vector<Kume>& kumeler, int boyut = VARSAYILAN_BOYUT,
           std::string_view baski = "") {
     Gecici_Dizin d;
-    Yapim_Ayarlari a{d.yaz("wordnet.xml", wordnet_xml(kumeler)), {}, boyut, d / "sozluk.txt"};
+    Yapim_Ayarlari a{d.yaz("wordnet.xml", wordnet_xml(kumeler)), {}, boyut, d / "sozluk.txt", {}};
     if (!baski.empty())
         a.baskilar.push_back(d.yaz("turkish1998_dictionary.txt", baski));
     Sonuc s{sozluk_yap(a), {}, {}};
@@ -111,7 +111,7 @@ TEST(SozlukYapimi, NeverWritesMoreEntriesThanTheLoaderHolds) {
 
 TEST(SozlukYapimi, BrokenXmlIsReportedAndWritesNothing) {
     Gecici_Dizin d;
-    const Yapim_Ayarlari a{d.yaz("w.xml", "<SYNSETS><SYNSET><LITERAL>ev"), {}, 10, d / "s.txt"};
+    const Yapim_Ayarlari a{d.yaz("w.xml", "<SYNSETS><SYNSET><LITERAL>ev"), {}, 10, d / "s.txt", {}};
     EXPECT_FALSE(sozluk_yap(a).hata.empty());
     EXPECT_FALSE(std::filesystem::exists(a.cikti));
 }
