@@ -55,12 +55,13 @@ constexpr std::array<std::string_view, 24> BAGLACLAR = {
 // two such words, say nothing.
 constexpr std::array<std::string_view, 6> BOS_NITELEYICILER = {"bir", "ve", "veya",
                                                                "ile", "ya", "yahut"};
-constexpr std::array<std::string_view, 40> GENEL_ADLAR = {
-    "kimse",  "kişi",   "yer",   "şey",      "durum",  "durumu",   "iş",      "işi",
-    "araç",   "alet",   "aygıt", "bitki",    "hayvan", "tür",      "türü",    "biçim",
-    "biçimi", "söz",    "sözü",  "madde",    "kap",    "nesne",    "olay",    "parça",
-    "bölüm",  "bölümü", "kısım", "kısmı",    "çeşit",  "çeşidi",   "biri",    "ad",
-    "adı",    "oyun",   "yapı",  "topluluk", "eylem",  "davranış", "nitelik", "özellik"};
+constexpr std::array<std::string_view, 48> GENEL_ADLAR = {
+    "kimse",   "kişi",   "yer",   "şey",      "durum",  "durumu",   "iş",       "işi",
+    "araç",    "alet",   "aygıt", "bitki",    "hayvan", "tür",      "türü",     "biçim",
+    "biçimi",  "söz",    "sözü",  "madde",    "kap",    "nesne",    "olay",     "parça",
+    "bölüm",   "bölümü", "kısım", "kısmı",    "çeşit",  "çeşidi",   "biri",     "ad",
+    "adı",     "oyun",   "yapı",  "topluluk", "eylem",  "davranış", "nitelik",  "özellik",
+    "familya", "takım",  "sınıf", "cins",     "terim",  "görüş",    "birleşen", "kısaltma"};
 // A shortened clause starting with a possessive case ending lost its
 // possessor with what was dropped ("... mikropların biçimlerini, |
 // niteliklerini inceleyen bilim"); a head phrase starting with any case
@@ -76,6 +77,10 @@ constexpr std::array<std::string_view, 8> HAL_EKLERI = {"da",  "de",  "ta",  "te
 constexpr std::array<std::string_view, 12> GOSTERME_SOZLERI = {
     "bu",      "bunu",     "buna", "bunun", "bundan", "bunlar",
     "bunları", "bunların", "şu",   "şunu",  "şuna",   "şunun"};
+// "ise" sets what follows against what came before ("... en büyük ikinci
+// şehri, eyaletinin ise en büyüğü olan şehir"): a part holding it that
+// dropped the first half says what it is not.
+constexpr std::string_view KARSITLIK = "ise";
 // A head with a possessive ending lost the noun it belongs to ("Bir
 // takımı", "İbresi"), except in a compound that keeps it ("Japon yemeği").
 constexpr std::array<std::string_view, 2> IYELIK_EKLERI = {"ları", "leri"};
@@ -156,6 +161,11 @@ bool geri_gosterir_mi(std::string_view s) {
             w.replace(0, std::string_view("Ş").size(), "ş");
         return icinde(w, GOSTERME_SOZLERI);
     });
+}
+
+bool karsitlik_tasir_mi(std::string_view s) {
+    const auto kelimeler = kelimelere_bol(s);
+    return std::find(kelimeler.begin(), kelimeler.end(), KARSITLIK) != kelimeler.end();
 }
 
 bool baglacla_baslar(std::string_view s) {
@@ -246,7 +256,8 @@ std::optional<std::string> bas_obegi(std::string_view yan_cumle) {
         if (uzunluk > EN_UZUN_BAS_OBEGI || iyelikli || obek.front() == '(' ||
             ile_biter(kucuk_utf8(kelimeler[i + 1]), IYELIK_HAL_EKLERI) ||
             ile_biter(kucuk_utf8(kelimeler[i + 1]), HAL_EKLERI) || geri_gosterir_mi(obek) ||
-            !butun_mu(yan_cumle.substr(0, konum)) || baglacla_baslar(obek) || !bilgi_verir_mi(obek))
+            karsitlik_tasir_mi(obek) || !butun_mu(yan_cumle.substr(0, konum)) ||
+            baglacla_baslar(obek) || !bilgi_verir_mi(obek))
             return std::nullopt;
         return buyuk_harfle_baslat(obek);
     }
@@ -258,7 +269,8 @@ std::vector<std::string> basi_koruyan_kisaltmalar(std::string_view yan_cumle) {
     const auto ekle = [&](std::string_view kuyruk) {
         std::string k = kirp(kuyruk);
         if (k.empty() || baglacla_baslar(k) || !butun_mu(k) || !bilgi_verir_mi(k) ||
-            geri_gosterir_mi(k) || ile_biter(kucuk_utf8(kelimelere_bol(k)[0]), IYELIK_HAL_EKLERI))
+            geri_gosterir_mi(k) || karsitlik_tasir_mi(k) ||
+            ile_biter(kucuk_utf8(kelimelere_bol(k)[0]), IYELIK_HAL_EKLERI))
             return;
         k = buyuk_harfle_baslat(std::move(k));
         if (std::find(kisaltmalar.begin(), kisaltmalar.end(), k) == kisaltmalar.end())

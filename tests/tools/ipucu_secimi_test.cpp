@@ -79,6 +79,17 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
           {{{"ütü", 2}}, "Bu araçla yapılan iş"}},
          "Kızgın demir araç",
          Bas_Obegi},
+        // "ise" leans on what was dropped; "Bir familya" names a broad class only.
+        {"DALLAS",
+         {{{{"Dallas", 1}},
+           "ABD genelinin dokuzuncu en büyüğü, Teksas eyaletinin ise üçüncü en büyüğü olan "
+           "şehir"}},
+         nullptr},
+        {"BARBUNYAGİLLER",
+         {{{{"barbunyagiller", 1}},
+           "Dikenli yüzgeçliler alt takımına giren, vücutları iri pullarla kaplı, barbunya ve "
+           "tekir türleri iyi bilinen bir familya"}},
+         nullptr},
         // Another sense's definition comes before a shortened one.
         {"YELPAZE",
          {{{{"yelpaze", 1}},
