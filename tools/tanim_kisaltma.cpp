@@ -74,8 +74,8 @@ constexpr std::array<std::string_view, 8> HAL_EKLERI = {"da",  "de",  "ta",  "te
                                                         "dan", "den", "tan", "ten"};
 // A part of a definition that points back at what came before it ("bu
 // amaca göre yetiştirilmiş") says nothing on its own.
-constexpr std::array<std::string_view, 12> GOSTERME_SOZLERI = {
-    "bu",      "bunu",     "buna", "bunun", "bundan", "bunlar",
+constexpr std::array<std::string_view, 13> GOSTERME_SOZLERI = {
+    "bu",      "bunu",     "buna", "bunun", "bundan", "bununla", "bunlar",
     "bunları", "bunların", "şu",   "şunu",  "şuna",   "şunun"};
 // "ise" sets what follows against what came before ("... en büyük ikinci
 // şehri, eyaletinin ise en büyüğü olan şehir"): a part holding it that
