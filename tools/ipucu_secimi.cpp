@@ -81,6 +81,24 @@ std::vector<std::string> es_anlamlilar(const Anlam_Kumesi& kume, std::string_vie
     return sonuc;
 }
 
+// "Belirli bir tür üzüm veren bitki Vitis": the WordNet closes some
+// definitions with the Latin genus, a capitalised word after a small one.
+std::string_view sondaki_latinceyi_at(std::string_view tanim, const Turkce_Sozcuk& turkce) {
+    while (!tanim.empty() && tanim.back() == ' ')
+        tanim.remove_suffix(1);
+    const std::size_t bosluk = tanim.rfind(' ');
+    if (bosluk == std::string_view::npos || bosluk == 0)
+        return tanim;
+    const std::string_view son = tanim.substr(bosluk + 1);
+    const char onceki = tanim[bosluk - 1];
+    const bool kucukten_sonra =
+        (onceki >= 'a' && onceki <= 'z') || static_cast<unsigned char>(onceki) >= 0x80;
+    const bool latince_bicimli =
+        son.size() >= 2 && son[0] >= 'A' && son[0] <= 'Z' &&
+        std::all_of(son.begin() + 1, son.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return kucukten_sonra && latince_bicimli && !turkce(son) ? tanim.substr(0, bosluk) : tanim;
+}
+
 // A lone head word ("Karşılaşma" for MAÇ) is clue enough only for a short
 // answer; a long one it leaves too open ("Etken").
 constexpr std::size_t YALIN_BASLI_CEVAP = 4;
@@ -101,7 +119,9 @@ void anlam_adaylari(const Kelime_Anlami& a, std::string_view kelime, bool ana,
     const auto tanim_turu = ana ? Ipucu_Turu::Tanim : Ipucu_Turu::Diger_Anlam;
     const auto yan_turu = ana ? Ipucu_Turu::Yan_Cumle : Ipucu_Turu::Diger_Anlam;
     const bool butun = tanim && tanim->find(':') == std::string::npos && butun_mu(*tanim);
-    const auto parcalar = tanim ? yan_cumleler(*tanim) : std::vector<std::string>{};
+    auto parcalar = tanim ? yan_cumleler(*tanim) : std::vector<std::string>{};
+    // "...; Martes martes": a clause may be a Latin name.
+    std::erase_if(parcalar, [&](const std::string& y) { return !turkce.metin_mi(cp1254_utf8(y)); });
     if (butun)
         adaylar.push_back({*tanim, tanim_turu, IYI_IPUCU});
     if (ana) {
@@ -133,7 +153,9 @@ std::optional<Ipucu> ipucu_sec(std::string_view kelime, const std::vector<Kelime
     for (const auto& a : anlamlar) {
         if (latince_ad_mi(*a.kume, a.yazilis))
             continue;
-        auto tanim = metin_temizle(a.kume->tanim);
+        auto tanim = turkce.metin_mi(a.kume->tanim)
+                         ? metin_temizle(sondaki_latinceyi_at(a.kume->tanim, turkce))
+                         : std::nullopt;
         if (tanim && gonderme_mi(*tanim, a.kume->tur))
             tanim.reset();
         anlam_adaylari(a, kelime, tanimlar.empty(), tanim, turkce, adaylar);

@@ -87,6 +87,13 @@ bool Turkce_Sozcuk::sozcuk_mu(std::string_view sozcuk) const {
     return false;
 }
 
+bool Turkce_Sozcuk::sakli_sozcuk_mu(const std::string& sozcuk) const {
+    auto [yer, yeni] = yanitlar_.try_emplace(sozcuk, false);
+    if (yeni)
+        yer->second = sozcuk_mu(sozcuk);
+    return yer->second;
+}
+
 bool Turkce_Sozcuk::operator()(std::string_view literal) const {
     bool sozcuk_var = false;
     for (std::size_t bas = 0; bas < literal.size();) {
@@ -98,13 +105,37 @@ bool Turkce_Sozcuk::operator()(std::string_view literal) const {
         if (sozcuk.empty())
             continue;
         sozcuk_var = true;
-        auto [yer, yeni] = yanitlar_.try_emplace(sozcuk, false);
-        if (yeni)
-            yer->second = sozcuk_mu(sozcuk);
-        if (!yer->second)
+        if (!sakli_sozcuk_mu(sozcuk))
             return false;
     }
     return sozcuk_var;
+}
+
+bool Turkce_Sozcuk::metin_mi(std::string_view metin) const {
+    // Words are runs of letters; bytes of UTF-8 sequences count as letters.
+    const auto harf_mi = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               static_cast<unsigned char>(c) >= 0x80;
+    };
+    std::size_t sozcuk = 0;
+    std::size_t turkce = 0;
+    for (std::size_t i = 0; i < metin.size();) {
+        if (!harf_mi(metin[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t bas = i;
+        while (i < metin.size() && harf_mi(metin[i]))
+            ++i;
+        const std::string s(metin.substr(bas, i - bas));
+        for (std::size_t konum = 0; konum < s.size();) {
+            if (TURKCEYE_OZGU.find(utf8_karakter_al(s, konum)) != std::u32string_view::npos)
+                return true;
+        }
+        ++sozcuk;
+        turkce += sakli_sozcuk_mu(s);
+    }
+    return sozcuk <= 1 || 2 * turkce >= sozcuk;
 }
 
 }  // namespace velzora::sozluk_yapici

@@ -35,8 +35,15 @@ class Turkce_Sozcuk {
     // also list foreign names such as "greece", capitalised in the WordNet).
     bool operator()(std::string_view literal) const;
 
+    // True when a definition (UTF-8) reads as Turkish: it has a letter only
+    // Turkish writes, is a single word, or at least half of its words are
+    // Turkish as above. Some synsets carry the English WordNet's gloss
+    // ("French novelist", "A city in northern Illinois").
+    bool metin_mi(std::string_view metin) const;
+
   private:
     bool sozcuk_mu(std::string_view sozcuk) const;
+    bool sakli_sozcuk_mu(const std::string& sozcuk) const;
 
     const std::vector<Sozcuk_Listesi>& baskilar_;
     std::unique_ptr<Hunspell> yazim_;

@@ -79,6 +79,11 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
           {{{"ütü", 2}}, "Bu araçla yapılan iş"}},
          "Kızgın demir araç",
          Bas_Obegi},
+        // An English gloss is no definition; a trailing Latin genus is dropped.
+        {"BALZAC", {{{{"Balzac", 1}}, "French novelist"}}, nullptr},
+        {"ASMA",
+         {{{{"asma", 1}}, "Belirli bir tür üzüm veren bitki Vitis"}},
+         "Belirli bir tür üzüm veren bitki"},
         // "ise" leans on what was dropped; "Bir familya" names a broad class only.
         {"DALLAS",
          {{{{"Dallas", 1}},
@@ -175,7 +180,7 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
 
 TEST(TurkceSozcuk, EveryWordTurkishByItsLettersTheSpellerOrTheWordLists) {
     test::Gecici_Dizin d;
-    const auto dic = d.yaz("tr.dic", "2\nhayat\ndünya\n");
+    const auto dic = d.yaz("tr.dic", "3\nhayat\ndünya\nkitap\n");
     d.yaz("tr.aff", "SET UTF-8\n");
     std::vector<Sozcuk_Listesi> baskilar(1);
     baskilar[0].cozumle("dipdam CL_ISIM\ngreece CL_ISIM\n");
@@ -189,6 +194,11 @@ TEST(TurkceSozcuk, EveryWordTurkishByItsLettersTheSpellerOrTheWordLists) {
     };
     for (const auto& [literal, beklenen] : durumlar)
         EXPECT_EQ(turkce(literal), beklenen) << literal;
+    // Definitions: a Turkish letter, one word, or half of the words suffice.
+    EXPECT_TRUE(turkce.metin_mi("Ağaç sansarı Martes"));
+    EXPECT_TRUE(turkce.metin_mi("Albinizm"));
+    EXPECT_TRUE(turkce.metin_mi("hayat kitap in Cambridge"));
+    EXPECT_FALSE(turkce.metin_mi("An university in Cambridge"));
 }
 
 }  // namespace

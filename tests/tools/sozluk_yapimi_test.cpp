@@ -73,7 +73,7 @@ TEST(SozlukYapimi, SizeKeepsShortAndLongWordsAndTheMostWantedMiddleOnes) {
     const std::vector<Kume> kumeler = {{{{"ev", 1}}, "Yaşanan yer"},
                                        {{{"kalemtıraşçı", 1}}, "Kalem açacağı satan"},
                                        {{{"kalem", 1}}, "Yazı aracı"},
-                                       {{{"kitap", 1}}, "Ciltli yaprak"},
+                                       {{{"kitap", 1}}, "Ciltli basılı yaprak"},
                                        {{{"ağlamak", 1}}, "Gözyaşı dökmek"},
                                        {{{"anlamak", 1}}, "Kavramak"},
                                        {{{"kalemlik", 1}}, "Kalem konulan kap"}};
