@@ -268,8 +268,9 @@ std::vector<std::string> basi_koruyan_kisaltmalar(std::string_view yan_cumle) {
     std::vector<std::string> kisaltmalar;
     const auto ekle = [&](std::string_view kuyruk) {
         std::string k = kirp(kuyruk);
-        if (k.empty() || baglacla_baslar(k) || !butun_mu(k) || !bilgi_verir_mi(k) ||
-            geri_gosterir_mi(k) || karsitlik_tasir_mi(k) ||
+        // "cik, | -cek, -ceğiz ... ekleri": the rest of a list of suffixes.
+        if (k.empty() || k.front() == '-' || baglacla_baslar(k) || !butun_mu(k) ||
+            !bilgi_verir_mi(k) || geri_gosterir_mi(k) || karsitlik_tasir_mi(k) ||
             ile_biter(kucuk_utf8(kelimelere_bol(k)[0]), IYELIK_HAL_EKLERI))
             return;
         k = buyuk_harfle_baslat(std::move(k));

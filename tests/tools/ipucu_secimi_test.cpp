@@ -95,6 +95,11 @@ TEST(IpucuSecimi, WholeUnitsShortAndFairInTheirOrder) {
            "Dikenli yüzgeçliler alt takımına giren, vücutları iri pullarla kaplı, barbunya ve "
            "tekir türleri iyi bilinen bir familya"}},
          nullptr},
+        {"KÜÇÜLTÜCÜ",
+         {{{{"küçültücü", 1}},
+           "Kelimelerin anlamına küçüklük, azlık, sevgi, acıma kavramları katan cik, -cek, "
+           "-ceğiz, -imsi, -imtırak, -rek, -ce ekleri"}},
+         nullptr},
         // Another sense's definition comes before a shortened one.
         {"YELPAZE",
          {{{{"yelpaze", 1}},
