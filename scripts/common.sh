@@ -8,6 +8,7 @@ VELZORA_PAKETLER=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libgecode-dev qt6-base-private-dev xvfb xauth xclip fonts-liberation2 jq
   dpkg-dev file appstream desktop-file-utils groff-base
+  libhunspell-dev hunspell-tr
 )
 
 # The build folder's configuration, the same for every script so that they

@@ -21,10 +21,13 @@ constexpr std::array<std::string_view, 11> INGILIZCE_KESIN = {
     "the", "of", "and", "which", "who", "with", "from", "that", "by", "is", "for"};
 constexpr std::array<std::string_view, 5> INGILIZCE_OLASI = {"a", "in", "to", "or", "as"};
 
-// Words that cannot end a clue that was cut short: they leave it hanging.
-constexpr std::array<std::string_view, 14> ASILI_KELIMELER = {
-    "ve",    "veya", "ile", "ya",  "yahut", "ama", "fakat",
-    "ancak", "hem",  "ne",  "bir", "da",    "de",  "ki"};
+// The stem a clue must not show: the whole of a short word, the first five
+// letters of a longer one.
+constexpr std::size_t KISA_CEVAP = 3;
+constexpr std::size_t KOK_UZUNLUGU = 5;
+// p, ç, t, k and what they soften to before a vowel (Windows-1254 capitals).
+constexpr std::string_view SERT_UNSUZLER = "P\xC7TK";
+constexpr std::string_view YUMUSAK_UNSUZLER = "BCD\xD0";
 
 char32_t sapkasiz(char32_t k) {
     switch (k) {
@@ -48,8 +51,8 @@ bool bosluk_mu(char32_t k) {
     return k == U' ' || k < 0x20 || (k >= 0x7F && k <= 0xA0) || k == 0x2028 || k == 0x2029;
 }
 
-// A clue letter's comparison form: Turkish capitals for Turkish letters, the
-// plain capital for other letters (é, q...), 0 for everything else.
+// A letter's comparison form: Turkish capitals for Turkish letters, the plain
+// capital for other letters (é, q...), 0 for everything else.
 char karsilastirma_harfi(unsigned char bayt) {
     const char32_t k = cp1254_unicode(bayt);
     if (const auto h = turkce_buyuk_harf(k))
@@ -86,60 +89,6 @@ bool ingilizce_mi(std::string_view s) {
     return kesin >= 1 || olasi >= 2;
 }
 
-void sondaki_bosluklari_at(std::string& s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-}
-
-// Drops what a cut leaves dangling at the end: punctuation, a connective, an
-// opening parenthesis or quotation mark that lost its partner.
-void sonu_toparla(std::string& s) {
-    for (bool degisti = true; degisti;) {
-        degisti = false;
-        sondaki_bosluklari_at(s);
-        while (!s.empty() && std::string_view(",;-(").find(s.back()) != std::string_view::npos) {
-            s.pop_back();
-            degisti = true;
-        }
-        sondaki_bosluklari_at(s);
-        const std::size_t bosluk = s.rfind(' ');
-        const std::string_view son = bosluk == std::string::npos
-                                         ? std::string_view(s)
-                                         : std::string_view(s).substr(bosluk + 1);
-        if (std::find(ASILI_KELIMELER.begin(), ASILI_KELIMELER.end(), son) !=
-            ASILI_KELIMELER.end()) {
-            s.resize(bosluk == std::string::npos ? 0 : bosluk);
-            degisti = true;
-        }
-        const auto acik = std::count(s.begin(), s.end(), '(');
-        const auto kapali = std::count(s.begin(), s.end(), ')');
-        if (acik > kapali) {
-            s.resize(s.rfind('('));
-            degisti = true;
-        }
-        if (std::count(s.begin(), s.end(), '"') % 2 != 0) {
-            s.resize(s.rfind('"'));
-            degisti = true;
-        }
-    }
-}
-
-// The longest head of `s` of at most EN_UZUN_IPUCU characters that ends at a
-// comma or semicolon, or failing that at a blank.
-std::optional<std::string> kisalt(const std::string& s) {
-    std::size_t yan_cumle = 0;
-    for (std::size_t i = EN_KISA_YAN_CUMLE; i <= EN_UZUN_IPUCU && i < s.size(); ++i) {
-        if ((s[i] == ',' || s[i] == ';') && (i + 1 == s.size() || s[i + 1] == ' '))
-            yan_cumle = i;
-    }
-    if (yan_cumle > 0)
-        return s.substr(0, yan_cumle);
-    const std::size_t bosluk = s.rfind(' ', EN_UZUN_IPUCU);
-    if (bosluk == std::string::npos || bosluk == 0)
-        return std::nullopt;
-    return s.substr(0, bosluk);
-}
-
 }  // namespace
 
 std::optional<char> turkce_buyuk_harf(char32_t karakter) {
@@ -173,33 +122,11 @@ std::optional<std::string> kelime_bicimle(std::string_view literal_utf8) {
     return kelime;
 }
 
-bool cevabi_iceriyor(std::string_view metin, std::string_view kelime) {
-    if (kelime.empty())
-        return false;
-    std::size_t eslesen = 0;  // letters of `kelime` matched by the current word so far
-    bool kelime_basi = true;
-    for (const char c : metin) {
-        const char h = karsilastirma_harfi(static_cast<unsigned char>(c));
-        if (h == 0) {
-            kelime_basi = true;
-            eslesen = 0;
-            continue;
-        }
-        if (kelime_basi || eslesen > 0) {
-            eslesen = (h == kelime[eslesen]) ? eslesen + 1 : 0;
-            if (eslesen == kelime.size())
-                return true;
-        }
-        kelime_basi = false;
-    }
-    return false;
-}
-
-std::optional<std::string> ipucu_bicimle(std::string_view tanim_utf8, std::string_view kelime) {
+std::optional<std::string> metin_temizle(std::string_view utf8) {
     std::string s;
     std::size_t konum = 0;
-    while (konum < tanim_utf8.size()) {
-        const char32_t k = utf8_karakter_al(tanim_utf8, konum);
+    while (konum < utf8.size()) {
+        const char32_t k = utf8_karakter_al(utf8, konum);
         if (bosluk_mu(k)) {
             if (!s.empty() && s.back() != ' ')
                 s.push_back(' ');
@@ -210,29 +137,56 @@ std::optional<std::string> ipucu_bicimle(std::string_view tanim_utf8, std::strin
             return std::nullopt;
         s.push_back(static_cast<char>(*bayt));
     }
-    sondaki_bosluklari_at(s);
-    if (s.starts_with(EDITOR_NOTU) || ingilizce_mi(s))
-        return std::nullopt;
-
-    bool kesildi = false;
-    // What follows a colon is an example or a list; a colon in a clue would
-    // also move the dictionary's separator.
-    if (const std::size_t iki_nokta = s.find(':'); iki_nokta != std::string::npos) {
-        s.resize(iki_nokta);
-        kesildi = true;
-    }
-    if (s.size() > EN_UZUN_IPUCU) {
-        auto kisa = kisalt(s);
-        if (!kisa)
-            return std::nullopt;
-        s = std::move(*kisa);
-        kesildi = true;
-    }
-    if (kesildi)
-        sonu_toparla(s);
-    if (s.empty() || cevabi_iceriyor(s, kelime))
+    if (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    if (s.empty() || s.starts_with(EDITOR_NOTU) || ingilizce_mi(s))
         return std::nullopt;
     return s;
+}
+
+std::string karsilastirma_bicimi(std::string_view metin) {
+    std::string sonuc;
+    for (const char c : metin) {
+        if (const char h = karsilastirma_harfi(static_cast<unsigned char>(c))) {
+            sonuc.push_back(h);
+        } else if (!sonuc.empty() && sonuc.back() != ' ') {
+            sonuc.push_back(' ');
+        }
+    }
+    if (!sonuc.empty() && sonuc.back() == ' ')
+        sonuc.pop_back();
+    return sonuc;
+}
+
+bool cevabi_veriyor(std::string_view metin, std::string_view kelime) {
+    if (kelime.empty())
+        return false;
+    const bool butun_kelime = kelime.size() <= KISA_CEVAP;
+    const std::string_view kok = kelime.substr(0, KOK_UZUNLUGU);
+    // A suffix softens the stem's last consonant: BALIK in "balığı", KİTAP in
+    // "kitabı".
+    std::string yumusak(kok);
+    if (const std::size_t i = SERT_UNSUZLER.find(yumusak.back()); i != std::string_view::npos)
+        yumusak.back() = YUMUSAK_UNSUZLER[i];
+    const std::string kelimeler = karsilastirma_bicimi(metin);
+    for (std::size_t bas = 0; bas < kelimeler.size();) {
+        std::size_t son = kelimeler.find(' ', bas);
+        if (son == std::string::npos)
+            son = kelimeler.size();
+        const std::string_view k = std::string_view(kelimeler).substr(bas, son - bas);
+        if (butun_kelime ? k == kelime : k.starts_with(kok) || k.starts_with(yumusak))
+            return true;
+        bas = son + 1;
+    }
+    return false;
+}
+
+std::string buyuk_harfle_baslat(std::string metin) {
+    if (metin.empty())
+        return metin;
+    if (const auto h = turkce_buyuk_harf(cp1254_unicode(static_cast<unsigned char>(metin[0]))))
+        metin[0] = *h;
+    return metin;
 }
 
 }  // namespace velzora::sozluk_yapici

@@ -34,6 +34,7 @@ constexpr auto ALFABE_SIRASI = alfabe_sirasi();
 struct Anlam {
     int anlam_no;
     std::size_t kume;
+    std::string_view yazilis;
 };
 
 constexpr int EN_COK_SAYILAN_BASKI = 5;
@@ -81,12 +82,13 @@ bool turkce_once_mi(const std::string& a, const std::string& b) {
 }
 
 std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
-                                   const std::vector<Sozcuk_Listesi>& baskilar) {
+                                   const std::vector<Sozcuk_Listesi>& baskilar,
+                                   const Turkce_Sozcuk& turkce) {
     std::unordered_map<std::string, std::vector<Anlam>> anlamlar;
     for (std::size_t k = 0; k < kumeler.size(); ++k) {
         for (const auto& s : kumeler[k].sozcukler) {
             if (auto kelime = kelime_bicimle(s.metin))
-                anlamlar[std::move(*kelime)].push_back({s.anlam_no, k});
+                anlamlar[std::move(*kelime)].push_back({s.anlam_no, k, s.metin});
         }
     }
 
@@ -96,22 +98,23 @@ std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
             return std::pair(x.anlam_no, x.kume) < std::pair(y.anlam_no, y.kume);
         });
         // Spellings that meet in one word (ab, âb) share their synsets.
-        std::vector<std::size_t> gorulen;
-        Madde m{kelime, {}, 0, 0, false, false};
+        std::vector<Kelime_Anlami> kelime_anlamlari;
+        Madde m{kelime, {}, Ipucu_Turu::Tanim, false, 0, 0, false, false};
         for (const auto& x : a) {
-            if (std::find(gorulen.begin(), gorulen.end(), x.kume) != gorulen.end())
+            if (std::any_of(kelime_anlamlari.begin(), kelime_anlamlari.end(),
+                            [&](const Kelime_Anlami& g) { return g.kume == &kumeler[x.kume]; }))
                 continue;
-            gorulen.push_back(x.kume);
+            kelime_anlamlari.push_back({&kumeler[x.kume], x.yazilis});
             m.ingilizce_karsiligi = m.ingilizce_karsiligi || kumeler[x.kume].ingilizce_karsiligi;
             m.ansiklopedi_maddesi = m.ansiklopedi_maddesi || kumeler[x.kume].ansiklopedi_maddesi;
-            if (m.ipucu.empty()) {
-                if (auto ipucu = ipucu_bicimle(kumeler[x.kume].tanim, kelime))
-                    m.ipucu = std::move(*ipucu);
-            }
         }
-        if (m.ipucu.empty())
+        auto ipucu = ipucu_sec(kelime, kelime_anlamlari, turkce);
+        if (!ipucu)
             continue;
-        m.anlam_sayisi = static_cast<int>(gorulen.size());
+        m.ipucu = std::move(ipucu->metin);
+        m.ipucu_turu = ipucu->tur;
+        m.cevabi_veriyor = ipucu->cevabi_veriyor;
+        m.anlam_sayisi = static_cast<int>(kelime_anlamlari.size());
         for (const auto& b : baskilar)
             m.baski_sayisi += b.listeler_mi(kelime) ? 1 : 0;
         maddeler.push_back(std::move(m));
@@ -119,6 +122,10 @@ std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
     std::sort(maddeler.begin(), maddeler.end(),
               [](const Madde& x, const Madde& y) { return turkce_once_mi(x.kelime, y.kelime); });
     return maddeler;
+}
+
+bool zayif_ipucu(const Madde& m) {
+    return m.cevabi_veriyor || m.ipucu.size() > UZUN_IPUCU;
 }
 
 bool korunan_uzunluk(std::size_t uzunluk) {
@@ -147,33 +154,56 @@ std::vector<std::size_t> paylastir(const std::vector<std::size_t>& adetler, std:
 
 std::vector<Madde> maddeleri_sec(std::vector<Madde> maddeler, int boyut) {
     const auto sinir = static_cast<std::size_t>(std::clamp(boyut, 0, EN_COK_KAYIT));
-    std::array<std::vector<Madde>, EN_UZUN_KELIME + 1> gruplar;
-    for (auto& m : maddeler)
-        gruplar[std::min(m.kelime.size(), EN_UZUN_KELIME)].push_back(std::move(m));
-
-    std::vector<std::size_t> korunan, orta;
-    std::vector<std::size_t> korunan_adet, orta_adet;
-    for (std::size_t u = 0; u < gruplar.size(); ++u) {
-        std::sort(gruplar[u].begin(), gruplar[u].end(), daha_istenir);
-        (korunan_uzunluk(u) ? korunan : orta).push_back(u);
-        (korunan_uzunluk(u) ? korunan_adet : orta_adet).push_back(gruplar[u].size());
+    std::array<std::vector<Madde>, EN_UZUN_KELIME + 1> iyiler, zayiflar;
+    for (auto& m : maddeler) {
+        const std::size_t u = std::min(m.kelime.size(), EN_UZUN_KELIME);
+        if (zayif_ipucu(m))
+            zayiflar[u].push_back(std::move(m));
+        else if (korunan_uzunluk(u) || m.ipucu_turu != Ipucu_Turu::Bas_Obegi)
+            iyiler[u].push_back(std::move(m));
     }
-    const std::size_t korunan_toplam =
-        std::accumulate(korunan_adet.begin(), korunan_adet.end(), std::size_t{0});
-    const auto korunan_pay = paylastir(korunan_adet, sinir);
-    const auto orta_pay = paylastir(orta_adet, sinir - std::min(sinir, korunan_toplam));
+
+    // Groups in the order they are served: the protected lengths, the weak
+    // clues of short words (which fill needs most), of long words, the other
+    // lengths.
+    struct Grup {
+        std::vector<Madde>* maddeler;
+        std::size_t pay = 0;
+    };
+    std::array<std::vector<Grup>, 4> sira;
+    for (std::size_t u = 0; u < iyiler.size(); ++u) {
+        std::sort(iyiler[u].begin(), iyiler[u].end(), daha_istenir);
+        std::sort(zayiflar[u].begin(), zayiflar[u].end(), daha_istenir);
+        if (korunan_uzunluk(u)) {
+            sira[0].push_back({&iyiler[u]});
+            sira[u <= KORUNAN_KISALARIN_SONU ? 1 : 2].push_back({&zayiflar[u]});
+        } else {
+            sira[3].push_back({&iyiler[u]});
+        }
+    }
+    std::size_t kalan = sinir;
+    std::size_t zayif_butce = sinir * ZAYIF_IPUCU_PAYI / 100;
+    for (std::size_t i = 0; i < sira.size(); ++i) {
+        std::vector<std::size_t> adetler;
+        for (const auto& g : sira[i])
+            adetler.push_back(g.maddeler->size());
+        const bool zayif = i == 1 || i == 2;
+        const auto paylar = paylastir(adetler, zayif ? std::min(kalan, zayif_butce) : kalan);
+        for (std::size_t j = 0; j < paylar.size(); ++j) {
+            sira[i][j].pay = paylar[j];
+            kalan -= paylar[j];
+            if (zayif)
+                zayif_butce -= paylar[j];
+        }
+    }
 
     std::vector<Madde> secilen;
-    const auto al = [&](const std::vector<std::size_t>& uzunluklar,
-                        const std::vector<std::size_t>& paylar) {
-        for (std::size_t i = 0; i < uzunluklar.size(); ++i) {
-            auto& g = gruplar[uzunluklar[i]];
-            std::move(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(paylar[i]),
+    for (const auto& gruplar : sira) {
+        for (const auto& g : gruplar) {
+            std::move(g.maddeler->begin(), g.maddeler->begin() + static_cast<std::ptrdiff_t>(g.pay),
                       std::back_inserter(secilen));
         }
-    };
-    al(korunan, korunan_pay);
-    al(orta, orta_pay);
+    }
     std::sort(secilen.begin(), secilen.end(),
               [](const Madde& x, const Madde& y) { return turkce_once_mi(x.kelime, y.kelime); });
     return secilen;

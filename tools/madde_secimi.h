@@ -7,14 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "ipucu_secimi.h"
 #include "sozcuk_listesi.h"
 #include "wordnet_okuma.h"
 
 namespace velzora::sozluk_yapici {
 
 struct Madde {
-    std::string kelime;                // Turkish capitals, Windows-1254
-    std::string ipucu;                 // Windows-1254
+    std::string kelime;  // Turkish capitals, Windows-1254
+    std::string ipucu;   // Windows-1254
+    Ipucu_Turu ipucu_turu = Ipucu_Turu::Tanim;
+    bool cevabi_veriyor = false;       // the clue shares the answer's stem
     int baski_sayisi = 0;              // how many of the dated word lists list the word
     int anlam_sayisi = 0;              // how many senses the WordNet gives the word
     bool ingilizce_karsiligi = false;  // a sense is linked to the English WordNet
@@ -30,10 +33,12 @@ struct Madde {
 int istek_puani(const Madde& m);
 
 // Every word of the WordNet that has a usable clue, once, in Turkish
-// alphabetical order. A word's senses are tried from its most common one on
-// (lowest sense number, then file order) until one gives a clue.
+// alphabetical order, with the clue ipucu_sec() chooses among its senses, most
+// common first (lowest sense number, then file order); `turkce` tells which
+// synonyms may be clues.
 std::vector<Madde> maddeleri_topla(const std::vector<Anlam_Kumesi>& kumeler,
-                                   const std::vector<Sozcuk_Listesi>& baskilar);
+                                   const std::vector<Sozcuk_Listesi>& baskilar,
+                                   const Turkce_Sozcuk& turkce);
 
 // Leaves room under the loader's 32,767 for a user's own words.
 inline constexpr int VARSAYILAN_BOYUT = 32000;
@@ -42,13 +47,25 @@ inline constexpr int VARSAYILAN_BOYUT = 32000;
 // without words makes every grid that has one unsolvable.
 bool korunan_uzunluk(std::size_t uzunluk);
 
+// A clue kept only where the word is scarce: it gives the answer away or is
+// longer than UZUN_IPUCU.
+bool zayif_ipucu(const Madde& m);
+
+// Of `boyut`, the share in percent that entries with a weak clue may take.
+// Kept small: they take room from the words of 5 to 10 letters that the
+// built-in templates are filled with.
+inline constexpr int ZAYIF_IPUCU_PAYI = 2;
+
 // Keeps at most `boyut` entries (never more than the loader takes): every word
-// of a protected length, and of each other length a share of the remaining room
-// proportional to how many words it has, taking the words of the highest
-// istek_puani() first; among equals a fixed hash of the word decides, so that
-// no part of the alphabet is favoured. When the protected lengths alone do not
-// fit, they are shared out the same way. The result is in Turkish alphabetical
-// order.
+// of a protected length whose clue is not weak, and of each other length a
+// share of the remaining room proportional to how many such words it has,
+// taking the words of the highest istek_puani() first; among equals a fixed
+// hash of the word decides, so that no part of the alphabet is favoured.
+// Words with a weak clue come only from the protected lengths, within
+// ZAYIF_IPUCU_PAYI percent of `boyut`, shared out the same way; so do words
+// clued by a bare head phrase (Ipucu_Turu::Bas_Obegi), without a limit. When the
+// protected lengths alone do not fit, they are shared out too. The result is
+// in Turkish alphabetical order.
 std::vector<Madde> maddeleri_sec(std::vector<Madde> maddeler, int boyut);
 
 // Shares `butce` among groups of the given sizes in proportion to their size

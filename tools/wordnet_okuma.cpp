@@ -34,6 +34,9 @@ Wordnet_Okuma wordnet_oku(const std::filesystem::path& yol) {
                 } else if (ad == u"DEF" && kume) {
                     kume->tanim =
                         x.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
+                } else if (ad == u"POS" && kume && !sozcuk) {
+                    const QString tur = x.readElementText().trimmed();
+                    kume->tur = tur.size() == 1 ? static_cast<char>(tur[0].toLatin1()) : 0;
                 } else if (ad == u"ILR" && kume && !sozcuk) {
                     kume->ingilizce_karsiligi = true;
                     x.skipCurrentElement();

@@ -1,5 +1,6 @@
 // Reading a WordNet XML file (SYNSET elements holding LITERALs with their
-// SENSE numbers, a DEF, links ILR and WIKI) into plain records; text stays UTF-8.
+// SENSE numbers, a POS, a DEF, links ILR and WIKI) into plain records; text
+// stays UTF-8.
 #pragma once
 
 #include <filesystem>
@@ -16,6 +17,7 @@ struct Wordnet_Sozcugu {
 struct Anlam_Kumesi {
     std::vector<Wordnet_Sozcugu> sozcukler;
     std::string tanim;
+    char tur = 0;                      // part of speech: n, v, a (adjective), b (adverb)...
     bool ingilizce_karsiligi = false;  // linked to the English WordNet (ILR)
     bool ansiklopedi_maddesi = false;  // has an encyclopaedia article (WIKI)
 };

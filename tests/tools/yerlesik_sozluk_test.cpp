@@ -1,17 +1,17 @@
 // The built-in dictionary of this build, read by the program's own loader.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 
 #include "madde_kurallari.h"
 #include "ortak/cp1254.h"
 #include "sozluk/sozluk.h"
+#include "sozluk_raporu.h"
 
 namespace velzora::sozluk_yapici {
 namespace {
 
-TEST(YerlesikSozluk, LoadsWithEveryLengthAndCleanEntries) {
+TEST(YerlesikSozluk, LoadsWithEveryLengthAndPrintableClues) {
     const std::filesystem::path yol = VELZORA_YERLESIK_SOZLUK;
     if (!std::filesystem::exists(yol))
         GTEST_SKIP() << yol << " yok: yerleşik sözlük bu derlemede yapılmadı";
@@ -19,22 +19,25 @@ TEST(YerlesikSozluk, LoadsWithEveryLengthAndCleanEntries) {
     ASSERT_EQ(s.oku(yol), Sozluk_Hatasi::Yok);
     EXPECT_GE(s.Kelime_Sayisi(), 25000);
 
-    std::array<int, EN_UZUN_KELIME + 1> uzunluklar{};
     for (int i = 1; i <= s.Kelime_Sayisi(); ++i) {
-        const auto k = s.Kelime(i);
-        const auto soru = s.Soru(i);
-        ASSERT_TRUE(k.size() >= EN_KISA_KELIME && k.size() <= EN_UZUN_KELIME) << i;
-        for (const char c : k) {
+        for (const char c : s.Kelime(i)) {
             // Only Turkish capitals: upper-casing leaves each letter as it is.
             ASSERT_EQ(turkce_buyuk_harf(cp1254_unicode(static_cast<unsigned char>(c))), c) << i;
         }
-        ++uzunluklar[k.size()];
-        ASSERT_TRUE(!soru.empty() && soru.size() <= EN_UZUN_IPUCU) << i;
-        ASSERT_EQ(soru.find(':'), std::string_view::npos) << i;
+        ASSERT_FALSE(s.Soru(i).empty()) << i;
+        ASSERT_EQ(s.Soru(i).find(':'), std::string_view::npos) << i;
     }
-    // Every slot length a grid is likely to have must find words.
+    // Clues fit a printed puzzle's narrow clue columns and seldom give the
+    // answer away; every slot length a grid is likely to have finds words.
+    const auto r = sozluk_raporu(s, nullptr);
+    EXPECT_LE(r.medyan, 30u);
+    EXPECT_LE(r.yuzde_95, UZUN_IPUCU);
+    EXPECT_LE(r.en_uzun, EN_UZUN_IPUCU);
+    EXPECT_LE(r.cevabi_veren * 100, r.kayit * 5);
+    EXPECT_EQ(r.uzunluklar.begin()->first, EN_KISA_KELIME);
+    EXPECT_EQ(r.uzunluklar.rbegin()->first, EN_UZUN_KELIME);
     for (std::size_t u = EN_KISA_KELIME; u <= 15; ++u)
-        EXPECT_GT(uzunluklar[u], 0) << "uzunluk " << u;
+        EXPECT_TRUE(r.uzunluklar.contains(u)) << "uzunluk " << u;
 }
 
 }  // namespace
