@@ -2,9 +2,9 @@
 # median of a list of times. Sourced, not run.
 
 # coz_zamanla CLI SOZLUK SABLON TOHUM SURE_SINIRI [SOLVE OPTIONS...]: sets
-# COZULDU (1 when filled, 0 otherwise) and SURE_MS (wall-clock milliseconds,
-# dictionary load included). A bad template or dictionary (exit status 2) ends
-# the whole measurement.
+# COZULDU (1 when filled, 0 when stopped or proved unfillable) and SURE_MS
+# (wall-clock milliseconds, dictionary load included). A bad template or
+# dictionary (exit status 2) ends the whole measurement.
 coz_zamanla() {
   local cli=$1 sozluk=$2 sablon=$3 tohum=$4 sinir=$5
   shift 5
@@ -16,7 +16,7 @@ coz_zamanla() {
   SURE_MS=$(((son - bas) / 1000000))
   case $kod in
     0) COZULDU=1 ;;
-    1) COZULDU=0 ;;
+    1 | 4) COZULDU=0 ;;
     *)
       echo "!! velzora-cli solve $sablon: çıkış kodu $kod" >&2
       exit 2

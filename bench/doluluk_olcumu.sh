@@ -8,7 +8,8 @@
 #   bench/doluluk_olcumu.sh [--build DIR] [--dict FILE] [--sizes "9 11 15"]
 #                           [--count 20] [--time-limit 30] [--restarts] [--verbose]
 #
-# --restarts solves with the restart search instead of the exact search.
+# --restarts solves with the smart search (velzora-cli solve --restarts)
+# instead of the exact search.
 # Defaults: the build folder build/ of this checkout and its built-in
 # dictionary. The exit status is 0 whatever the fill rate; 2 on bad input.
 set -euo pipefail

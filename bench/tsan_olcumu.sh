@@ -19,7 +19,14 @@ cmake -S "$KOK" -B "$YAPI" -G Ninja "${hizlandirici[@]}" -DCMAKE_BUILD_TYPE=RelW
   -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread >/dev/null
 cmake --build "$YAPI" --target akilli_arama_testleri cozucu_testleri
 
-export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
+# Gecode makes its allocator's mutex on first use, behind a guard that its
+# uninstrumented code reads: when two engines build their first models at
+# once, the sanitizer sees the mutex made on one thread and locked on the
+# other without the guard between them, and reports a race that is not one.
+ISTISNALAR=$(mktemp)
+trap 'rm -f "$ISTISNALAR"' EXIT
+echo 'race:Gecode::Kernel::SharedMemory::m' >"$ISTISNALAR"
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$ISTISNALAR"
 "$YAPI/tests/akilli_arama_testleri"
 "$YAPI/tests/cozucu_testleri" --gtest_filter='Cozucu_Fark.Akilli*'
 echo "ThreadSanitizer: veri yarışı bulunmadı"
