@@ -9,6 +9,9 @@ VELZORA_PAKETLER=(
   nlohmann-json3-dev libgecode-dev qt6-base-private-dev xvfb xauth xclip fonts-liberation2 jq
   dpkg-dev file appstream desktop-file-utils groff-base
   libhunspell-dev hunspell-tr
+  # The sanitizers name functions through llvm-symbolizer; the leak check's
+  # suppression of Gecode's own leak matches by function name.
+  llvm
 )
 
 # The build folder's configuration, the same for every script so that they
