@@ -1,8 +1,16 @@
 // Work that survives: undo and redo of every grid change, the clue panel's
-// model, puzzle files through the window's commands, the close question.
+// model, puzzle files through the window's commands, the close question,
+// and what leaves the program: the puzzle document the word processor
+// opens as a new one, the document and PDF saved where the user chooses.
 #include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 #include "ana_form.h"
@@ -11,22 +19,34 @@
 #include "soru_modeli.h"
 #include "soru_paneli.h"
 #include "test_ortami.h"
+#include "xml_agaci.h"
+#include "zip_okuyucu.h"
 
 namespace velzora {
+
+// Records the documents the export asks the desktop to open.
+class Acilan_Belgeler : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> adresler;
+
+  public slots:
+    void ac(const QUrl& adres) { adresler.push_back(adres); }
+};
 
 class Bulmaca_Testi : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::Pencere_Ortami> o_;
+    Acilan_Belgeler acilan_;
+    QTemporaryDir araclar_;
+    QByteArray path_;
 
     // 2 x 2 of white cells: AB over BA when repetition is allowed.
     Ana_Form& baslat() {
-        test::dosya_yaz(o_->veri("sozluk.txt"), "AB:ilk ipucu\r\nBA: ikinci\r\n");
-        test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 2  2 \r\n");
-        if (o_->ana_yap().MDIForm_Load() != Baslangic_Sonucu::Devam)
-            qFatal("start-up failed");
+        o_->baslat("BULMACA SABLONU\r\n 2  2 \r\n", "AB:ilk ipucu\r\nBA: ikinci\r\n");
         ana().durum().Tekrar_Izni = true;
-        ana().calisma().olay_araligi_ata(std::chrono::microseconds{0});
         return ana();
     }
     Ana_Form& ana() { return *o_->ana; }
@@ -39,17 +59,48 @@ class Bulmaca_Testi : public QObject {
         const Cozum_Sorulari s = belge().dolgu().sorular();
         return std::pair(soldan_satirlari(2, 2, s), yukaridan_satirlari(2, 2, s));
     }
-    void tikla(int r, int c, bool cift = false) {
+    // A double click: the cell turns black or white.
+    void tikla(int r, int c) {
         Izgara_Gorunumu& g = ana().bul_form()->grid();
-        const QPoint p = g.hucre_alani({r, c}).center();
-        if (cift)
-            QTest::mouseDClick(&g, Qt::LeftButton, Qt::NoModifier, p);
-        else
-            QTest::mouseClick(&g, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseDClick(&g, Qt::LeftButton, Qt::NoModifier, g.hucre_alani({r, c}).center());
+    }
+
+    // What xdg-mime names as the application for the template type.
+    void varsayilan_uygulama(const QByteArray& ad) {
+        const QString betik = araclar_.filePath(QStringLiteral("xdg-mime"));
+        test::dosya_yaz(betik, "#!/bin/sh\necho '" + ad + "'\n");
+        QFile::setPermissions(betik, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    static std::map<std::string, std::string> parcalar(const QString& yol) {
+        const auto p = test::zip_parcalari(test::dosya_icerigi(yol).toStdString());
+        if (!p)
+            qFatal("%s is not a readable zip", qPrintable(yol));
+        return *p;
+    }
+
+    static QString govde_yazisi(const QString& yol) {
+        const auto agac = test::xml_agaci(parcalar(yol).at("word/document.xml"));
+        return agac ? agac->yazi() : QString();
     }
 
   private slots:
-    void init() { o_ = std::make_unique<test::Pencere_Ortami>(); }
+    void initTestCase() {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &acilan_, "ac");
+        path_ = qgetenv("PATH");
+        qputenv("PATH", araclar_.path().toLocal8Bit() + ':' + path_);
+    }
+    void cleanupTestCase() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        qputenv("PATH", path_);
+    }
+
+    void init() {
+        o_ = std::make_unique<test::Pencere_Ortami>();
+        varsayilan_uygulama("libreoffice-writer.desktop");
+        acilan_.adresler.clear();
+        QGuiApplication::clipboard()->clear();
+    }
     void cleanup() { o_.reset(); }
 
     void every_grid_change_and_a_whole_run_undo_and_redo_step_by_step() {
@@ -58,14 +109,13 @@ class Bulmaca_Testi : public QObject {
         const auto adim = [&] { adimlar.push_back(durum()); };
         QVERIFY(!eylem("mnuGeri_Al")->isEnabled());
 
-        tikla(1, 1);
         QTest::keyClick(&ana().bul_form()->grid(), Qt::Key_A);
         adim();
-        tikla(2, 2, true);
+        tikla(2, 2);
         adim();
         eylem("mnuTemizle")->trigger();
         adim();
-        tikla(2, 2, true);
+        tikla(2, 2);
         adim();
         // During the run nothing is undone; afterwards the run is one step.
         bool calisirken = false;
@@ -156,7 +206,7 @@ class Bulmaca_Testi : public QObject {
         QVERIFY(ana().windowTitle().endsWith(QStringLiteral("   <b.ipuz>")));
 
         eylem("mnuTemizle")->trigger();
-        tikla(1, 2, true);
+        tikla(1, 2);
         o_->etkilesim.dosya_yanitlari = {yol};
         eylem("mnuBulmaca_Ac")->trigger();
         QVERIFY(durum() == saklanan);
@@ -181,7 +231,7 @@ class Bulmaca_Testi : public QObject {
         QVERIFY(o_->etkilesim.kayit_sorulari.empty() && !ana().isVisible());
 
         baslat();
-        tikla(1, 1, true);
+        tikla(1, 1);
         o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Iptal, Kayit_Yaniti::Kaydet,
                                          Kayit_Yaniti::Kaydet};
         o_->etkilesim.dosya_yanitlari = {QString(), o_->veri("son.ipuz")};
@@ -197,7 +247,7 @@ class Bulmaca_Testi : public QObject {
 
         // Leaving asks too; İptal keeps the program, Kaydetme ends it.
         baslat();
-        tikla(1, 1, true);
+        tikla(1, 1);
         o_->etkilesim.kayit_yanitlari = {Kayit_Yaniti::Iptal};
         QTimer::singleShot(0, eylem("mnuCikis"), &QAction::trigger);
         QTimer::singleShot(20, [] { QCoreApplication::exit(7); });
@@ -212,9 +262,94 @@ class Bulmaca_Testi : public QObject {
         baslat();
         eylem("mnuSablon_Ac")->trigger();
         QVERIFY(!belge().degisti());
-        tikla(2, 2, true);
+        tikla(2, 2);
         eylem("mnuSablon_Sakla")->trigger();
         QVERIFY(!belge().degisti());
+    }
+
+    void export_opens_a_new_untitled_document_and_changes_nothing() {
+        Ana_Form& ana = baslat();
+        ana.Kos();
+        QVERIFY(o_->etkilesim.mesajlar.front().startsWith(QStringLiteral("    Çözüm Bulundu")));
+        const QImage once = ana.bul_form()->grid().resim();
+        const auto sorular = ana.durum().Cozucu.Cozum_Soru_Tablosu();
+
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        ana.findChild<QAction*>(QStringLiteral("mnuBelge_Ac"))->trigger();
+
+        QCOMPARE(acilan_.adresler.size(), 2);
+        QVERIFY(acilan_.adresler[0] != acilan_.adresler[1]);
+        const QString yol = acilan_.adresler.back().toLocalFile();
+        QVERIFY(parcalar(yol).at("[Content_Types].xml").find("template.main+xml") !=
+                std::string::npos);
+        // Untrimmed clues, no letters: the second keeps its leading blank.
+        const QString yazi = govde_yazisi(yol);
+        QVERIFY2(yazi.contains(QStringLiteral("1.ilk ipucu")) ||
+                     yazi.contains(QStringLiteral("1. ikinci")),
+                 qPrintable(yazi));
+        QVERIFY(!yazi.contains(QStringLiteral("AB")) && !yazi.contains(QStringLiteral("BA")));
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+
+        // The solution page, when asked for, shows the letters.
+        ana.findChild<QAction*>(QStringLiteral("mnuCozum_Sayfasi"))->trigger();
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        QVERIFY(govde_yazisi(acilan_.adresler.back().toLocalFile()).contains(QStringLiteral("AB")));
+
+        QCOMPARE(ana.bul_form()->grid().resim(), once);
+        QCOMPARE(ana.durum().Cozucu.Cozum_Soru_Tablosu(), sorular);
+    }
+
+    void where_nothing_opens_it_the_document_is_offered_for_saving() {
+        Ana_Form& ana = baslat();
+        varsayilan_uygulama("");
+        const QString hedef = o_->veri("kayit/bulmaca.docx");
+        QDir().mkpath(QFileInfo(hedef).absolutePath());
+        o_->etkilesim.soru_yanitlari = {false, true};
+        o_->etkilesim.dosya_yanitlari = {hedef};
+
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        QVERIFY(!QFile::exists(hedef));
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+
+        QVERIFY(acilan_.adresler.isEmpty());
+        QCOMPARE(o_->etkilesim.sorular.size(), 2u);
+        QVERIFY(o_->etkilesim.sorular[0].startsWith(
+            QStringLiteral("Bu belgeyi açabilecek bir kelime işlemci bulunamadı.")));
+        QVERIFY(parcalar(hedef).at("[Content_Types].xml").find("document.main+xml") !=
+                std::string::npos);
+        QCOMPARE(o_->etkilesim.dosya_istekleri.front().varsayilan_uzanti, QStringLiteral("docx"));
+    }
+
+    void a_document_that_cannot_be_written_is_reported() {
+        Ana_Form& ana = baslat();
+        const QByteArray eski = qgetenv("TMPDIR");
+        qputenv("TMPDIR", o_->veri("yok/olmayan/klasor").toLocal8Bit());
+        o_->etkilesim.soru_yanitlari = {true};
+        o_->etkilesim.dosya_yanitlari = {o_->veri("yok/bulmaca.docx")};
+        ana.arac_tiklandi(QStringLiteral("Duzenle"));
+        qputenv("TMPDIR", eski);
+
+        QVERIFY(acilan_.adresler.isEmpty());
+        QVERIFY(o_->etkilesim.sorular.front().startsWith(
+            QStringLiteral("Belge geçici klasöre yazılamadı.")));
+        QVERIFY(o_->etkilesim.mesajlar.back().startsWith(QStringLiteral("Belge yazılamadı:")));
+    }
+
+    void the_pdf_goes_where_the_user_chooses() {
+        Ana_Form& ana = baslat();
+        const QString hedef = o_->veri("bulmaca.pdf");
+        o_->etkilesim.dosya_yanitlari = {hedef, o_->veri("yok/bulmaca.pdf"), QString()};
+        QAction* pdf = ana.findChild<QAction*>(QStringLiteral("mnuPdf_Kaydet"));
+        pdf->trigger();
+        QVERIFY(test::dosya_icerigi(hedef).startsWith("%PDF-"));
+        QVERIFY(ana.sbStatusBar()->currentMessage().contains(hedef));
+        pdf->trigger();
+        QCOMPARE(o_->etkilesim.mesajlar.back(),
+                 QStringLiteral("Belge yazılamadı:\n") + o_->veri("yok/bulmaca.pdf"));
+        // Cancelling the dialog writes nothing and says nothing.
+        const auto mesajlar = o_->etkilesim.mesajlar.size();
+        pdf->trigger();
+        QCOMPARE(o_->etkilesim.mesajlar.size(), mesajlar);
     }
 };
 

@@ -1,5 +1,6 @@
 // The dialogs: the size dialog's reading and spin limits, the real file
-// dialog and message boxes as the program shows them, and the help.
+// dialog and message boxes as the program shows them, the help, and the
+// dictionary load's questions.
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "ebat_frm.h"
 #include "ebat_kutusu.h"
 #include "qt_etkilesim.h"
+#include "sozluk_yukleyici.h"
 #include "test_ortami.h"
 #include "yardim_penceresi.h"
 
@@ -55,17 +57,6 @@ class Diyalog_Testi : public QObject {
     void init() { ayarlar_ = std::make_unique<test::Gecici_Ayarlar>(); }
     void cleanup() { ayarlar_.reset(); }
 
-    // The reading itself is the size reader's; the dialog hands on its result.
-    void ebat_okuma() {
-        Ebat_Frm frm({9, 9});
-        QCOMPARE(frm.Text1->metin(), QStringLiteral("9"));
-        frm.Text1->metin_yaz(QStringLiteral("7.5"));
-        frm.Text2->metin_yaz(QStringLiteral("-3"));
-        frm.Command1->click();
-        QCOMPARE(frm.result(), int(QDialog::Accepted));
-        QCOMPARE(frm.sonuc(), (std::optional<Ebat>(Ebat{8, -3})));
-    }
-
     void ebat_kapatma_kutusu_yanitsizdir() {
         Ebat_Frm frm({4, 5});
         cevapla<Ebat_Frm>([](Ebat_Frm* f) { f->close(); });
@@ -73,7 +64,7 @@ class Diyalog_Testi : public QObject {
         QCOMPARE(frm.sonuc(), std::nullopt);
         Qt_Etkilesim etkilesim;
         cevapla<Ebat_Frm>([](Ebat_Frm* f) {
-            f->Text1->metin_yaz(QStringLiteral("6"));
+            f->Text1->metin_yaz(QStringLiteral("6.5"));
             QTest::keyClick(f->Text2, Qt::Key_Return);
         });
         QCOMPARE(etkilesim.ebat_sor(nullptr, {4, 5}), (std::optional<Ebat>(Ebat{6, 5})));
@@ -125,22 +116,17 @@ class Diyalog_Testi : public QObject {
         QVERIFY(ekran.contains(yardim.frameGeometry()));
     }
 
-    void filtre_donusumu() {
-        QCOMPARE(qt_filtresi(QStringLiteral("Şablonlar (sab*.txt)|sab*.txt")),
-                 QStringLiteral("Şablonlar (sab*.txt)"));
+    void gercek_dosya_diyalogu() {
         QCOMPARE(qt_filtresi(QStringLiteral(" sab*.txt|sab*.txt")), QStringLiteral(" sab*.txt"));
         QCOMPARE(qt_filtresi(QStringLiteral("Metin|*.txt|Hepsi|*")),
                  QStringLiteral("Metin (*.txt);;Hepsi (*)"));
-    }
-
-    void gercek_dosya_diyalogu() {
         QTemporaryDir d;
         const QString sab = test::dosya_yaz(d.filePath("sab3.txt"), test::KUCUK_SABLON);
         Qt_Etkilesim etkilesim;
         Dosya_Istegi ac{Dosya_Istegi::Tur::Ac,
-                        QStringLiteral("Şablon Aç"),
-                        QStringLiteral("Şablonlar (sab*.txt)|sab*.txt"),
-                        QStringLiteral("txt"),
+                        "Şablon Aç",
+                        "Şablonlar (sab*.txt)|sab*.txt",
+                        "txt",
                         d.path(),
                         true};
         cevapla<QFileDialog>([&](QFileDialog* f) {
@@ -158,13 +144,10 @@ class Diyalog_Testi : public QObject {
         // when it came from the built-in data; a typed name without extension
         // gets ".txt"; cancelling gives nothing.
         QTemporaryDir kullanici;
-        Dosya_Istegi sakla{Dosya_Istegi::Tur::Sakla,
-                           QStringLiteral("Şablon Sakla"),
-                           QStringLiteral(" sab*.txt|sab*.txt"),
-                           QStringLiteral("txt"),
-                           kullanici.path(),
-                           true,
-                           d.path()};
+        Dosya_Istegi sakla = ac;
+        sakla.tur = Dosya_Istegi::Tur::Sakla;
+        sakla.baslangic_klasoru = kullanici.path();
+        sakla.korunan_klasor = d.path();
         cevapla<QFileDialog>([&](QFileDialog* f) {
             QCOMPARE(f->acceptMode(), QFileDialog::AcceptSave);
             QCOMPARE(f->selectedFiles(), QStringList{kullanici.filePath("sab3.txt")});
@@ -239,6 +222,40 @@ class Diyalog_Testi : public QObject {
         QCOMPARE(komut->program, xchm);
         QCOMPARE(komut->argumanlar, QStringList{"file:" + program.filePath("bulmaca_help1.chm") +
                                                 "#xchm:/buton2.htm"});
+    }
+
+    // The dictionary load: "Dosya bulunamadı" and the chooser until a file
+    // loads, and the way out for a user without a dictionary.
+    void sozluk_yukleme() {
+        QTemporaryDir d;
+        const QString iyi = test::dosya_yaz(d.filePath("iyi.txt"), test::KUCUK_SOZLUK);
+        const QString bos = test::dosya_yaz(d.filePath("bos.txt"), "");
+        test::Senaryolu_Etkilesim e;
+        e.dosya_yanitlari = {QString(), bos, iyi};
+        Sozluk sozluk;
+        QString yol = d.filePath("yok.txt");
+        QCOMPARE(sozluk_oku(sozluk, yol, e, nullptr, QStringLiteral("/veri")),
+                 Sozluk_Sonucu::Yuklendi);
+        QCOMPARE(yol, iyi);
+        QCOMPARE(sozluk.Kelime_Sayisi(), 3);
+        // Missing file, cancelled chooser, empty file: one message each.
+        QCOMPARE(e.mesajlar, std::vector<QString>(3, QStringLiteral("Dosya bulunamadı")));
+        QVERIFY(e.sorular.empty());
+        const Dosya_Istegi& istek = e.dosya_istekleri.front();
+        QVERIFY(istek.tur == Dosya_Istegi::Tur::Ac && istek.dosya_var_olmali);
+        QCOMPARE(istek.baslangic_klasoru, QStringLiteral("/veri"));
+
+        // Leaving is asked after two cancels in a row, here declined once; a
+        // chosen (bad) file starts the count afresh.
+        test::Senaryolu_Etkilesim c;
+        c.dosya_yanitlari = {QString(), QString(), QString(), bos, QString(), QString()};
+        c.soru_yanitlari = {false, true};
+        Sozluk ikinci;
+        yol.clear();
+        QCOMPARE(sozluk_oku(ikinci, yol, c, nullptr, QString()), Sozluk_Sonucu::Cikis_Istendi);
+        QCOMPARE(c.sorular.size(), 2u);
+        QCOMPARE(c.dosya_istekleri.size(), 6u);
+        QCOMPARE(yol, bos);
     }
 };
 

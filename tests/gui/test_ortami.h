@@ -71,17 +71,13 @@ class Senaryolu_Etkilesim final : public Etkilesim {
     std::deque<bool> soru_yanitlari;
     std::deque<Kayit_Yaniti> kayit_yanitlari;
 
-    std::vector<QString> mesajlar;
+    std::vector<QString> mesajlar, sorular, soru_basliklari, kayit_sorulari;
     std::vector<Dosya_Istegi> dosya_istekleri;
     std::vector<Ebat> ebat_baslangiclari;
-    std::vector<QString> sorular;
-    std::vector<QString> soru_basliklari;
-    std::vector<QString> kayit_sorulari;
 
     // Run while a message or a question is up, before it is answered: what
     // the user sees at that moment can be checked there.
-    std::function<void(const QString&)> mesaj_aninda;
-    std::function<void(const QString&)> soru_aninda;
+    std::function<void(const QString&)> mesaj_aninda, soru_aninda;
 
     void mesaj(QWidget*, const QString& metin) override {
         mesajlar.push_back(metin);
@@ -137,6 +133,17 @@ struct Pencere_Ortami {
     Ana_Form& ana_yap(const QString& yardim = QString()) {
         ana = std::make_unique<Ana_Form>(etkilesim,
                                          Dizinler{veri_dizini.path(), yardim, veri_dizini.path()});
+        return *ana;
+    }
+    // The window started on this template and dictionary. During a run the
+    // windows work at every hook call, so that what a test queues happens at
+    // a known point of the run.
+    Ana_Form& baslat(const QByteArray& sablon, const QByteArray& sozluk) {
+        dosya_yaz(veri("sablon01.txt"), sablon);
+        dosya_yaz(veri("sozluk.txt"), sozluk);
+        if (ana_yap().MDIForm_Load() != Baslangic_Sonucu::Devam)
+            qFatal("start-up failed");
+        ana->calisma().olay_araligi_ata(std::chrono::microseconds{0});
         return *ana;
     }
 };
