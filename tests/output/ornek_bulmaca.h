@@ -1,6 +1,7 @@
-// A solved-looking puzzle made by hand: black squares by a rule, letters in
-// every white cell, the slot table in scan order, a shuffled fill order and
-// Turkish clues, and the clue lines built from them.
+// A solved-looking puzzle made by hand: black squares (15 x 15 drawn by
+// hand, other sizes by a rule), letters in every white cell, the slot table
+// in scan order, a shuffled fill order and Turkish clues, and the clue lines
+// built from them.
 #pragma once
 
 #include <string>
