@@ -22,19 +22,16 @@ TEST(Cp1254, EveryByteRoundTripsExceptTheUndefinedOnes) {
     }
 }
 
-TEST(Cp1254, TurkishLettersSitWhereTheCodePagePutsThem) {
-    EXPECT_EQ(cp1254_utf8("\xD0\xDD\xDE\xF0\xFD\xFE\x80\xC7\xD6\xDC"), "ĞİŞğış€ÇÖÜ");
-}
-
+// Turkish letters sit where the code page puts them.
 TEST(Cp1254, Utf8ConversionIsExactBothWays) {
+    EXPECT_EQ(cp1254_utf8("\xD0\xDD\xDE\xF0\xFD\xFE\x80\xC7\xD6\xDC"), "ĞİŞğış€ÇÖÜ");
     const std::string metin = "Şu ılık güneş, ÇAĞDAŞ İş € “tırnak”";
     const auto bayt = utf8_cp1254(metin);
     ASSERT_TRUE(bayt.has_value());
     EXPECT_EQ(bayt->size(), 35u);  // one byte per character
     EXPECT_EQ(cp1254_utf8(*bayt), metin);
-}
 
-TEST(Cp1254, CharactersWithoutAFormAreReportedNotReplaced) {
+    // Characters without a form are reported, not replaced.
     Donusum_Hatasi hata;
     EXPECT_FALSE(utf8_cp1254("abž", &hata).has_value());
     EXPECT_EQ(hata.konum, 2u);

@@ -7,18 +7,21 @@
 namespace velzora {
 namespace {
 
-TEST(SayiOkuma, LeadingNumberStopsAtTheFirstCharacterThatCannotContinueIt) {
-    EXPECT_EQ(bastaki_sayi("17"), 17.0);
-    EXPECT_EQ(bastaki_sayi("12.5"), 12.5);
-    EXPECT_EQ(bastaki_sayi("12,5"), 12.0);
-    EXPECT_EQ(bastaki_sayi("12abc"), 12.0);
-    EXPECT_EQ(bastaki_sayi("  -3.25x"), -3.25);
-    EXPECT_EQ(bastaki_sayi("+.5"), 0.5);
-    EXPECT_EQ(bastaki_sayi("1.2.3"), 1.2);
-    EXPECT_EQ(bastaki_sayi("abc"), 0.0);
-    EXPECT_EQ(bastaki_sayi(""), 0.0);
-    EXPECT_EQ(bastaki_sayi("-"), 0.0);
+// A leading number stops at the first character that cannot continue it;
+// sizes round halves to even and refuse what sixteen bits cannot hold.
+TEST(SayiOkuma, LeadingNumbersAndSizes) {
+    const std::pair<const char*, double> sayilar[] = {
+        {"17", 17.0}, {"12.5", 12.5}, {"12,5", 12.0}, {"12abc", 12.0}, {"  -3.25x", -3.25},
+        {"+.5", 0.5}, {"1.2.3", 1.2}, {"abc", 0.0},   {"", 0.0},       {"-", 0.0}};
+    for (const auto& [metin, beklenen] : sayilar)
+        EXPECT_EQ(bastaki_sayi(metin), beklenen) << metin;
     EXPECT_EQ(bastaki_sayi("0." + std::string(400, '0') + "1"), 0.0);
+    const std::pair<const char*, int> ebatlar[] = {
+        {"12", 12}, {"7.5", 8},       {"2.5", 2},   {"12abc", 12},
+        {"", 0},    {"32767", 32767}, {"32768", 0}, {"99999999999999999999999", 0},
+        {"-4", -4}};
+    for (const auto& [metin, beklenen] : ebatlar)
+        EXPECT_EQ(ebat_oku(metin), beklenen) << metin;
 }
 
 TEST(SayiOkuma, TheProcessLocaleDoesNotChangeTheDecimalPoint) {
@@ -30,19 +33,6 @@ TEST(SayiOkuma, TheProcessLocaleDoesNotChangeTheDecimalPoint) {
     EXPECT_EQ(bastaki_sayi("12.5"), 12.5);
     EXPECT_EQ(bastaki_sayi("12,5"), 12.0);
     std::setlocale(LC_NUMERIC, eski.c_str());
-}
-
-TEST(SayiOkuma, SizesRoundHalvesToEvenAndRefuseWhatSixteenBitsCannotHold) {
-    EXPECT_EQ(ebat_oku("12"), 12);
-    EXPECT_EQ(ebat_oku("7.5"), 8);
-    EXPECT_EQ(ebat_oku("2.5"), 2);
-    EXPECT_EQ(ebat_oku("12abc"), 12);
-    EXPECT_EQ(ebat_oku(""), 0);
-    EXPECT_EQ(ebat_oku("45"), 45);
-    EXPECT_EQ(ebat_oku("32767"), 32767);
-    EXPECT_EQ(ebat_oku("32768"), 0);
-    EXPECT_EQ(ebat_oku("99999999999999999999999"), 0);
-    EXPECT_EQ(ebat_oku("-4"), -4);
 }
 
 }  // namespace

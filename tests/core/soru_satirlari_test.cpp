@@ -44,9 +44,8 @@ TEST(SoruSatirlari, RowsAreNumberedByTheRowsThatHaveClues) {
     // Down lines count from 1 again; a clue keeps its blanks.
     EXPECT_EQ(yukaridan_satirlari(5, 7, o.cozum()),
               (Satirlar{" 1.be\xFE", "", " 2. alt\xFD ...yedi", "", "", " 3.sekiz", ""}));
-}
 
-TEST(SoruSatirlari, TwoWordsInARowAfterFullRowsTakeTheRowsNumber) {
+    // Two words in a row after full rows take the row's number.
     const std::vector<Kelime_Yeri> Yerler{
         {}, soldan(1, 1, 4), soldan(2, 1, 4), soldan(3, 1, 4), soldan(4, 1, 2), soldan(4, 4, 2)};
     const std::vector<int> Sira{0, 1, 2, 3, 4, 5};
@@ -55,21 +54,18 @@ TEST(SoruSatirlari, TwoWordsInARowAfterFullRowsTakeTheRowsNumber) {
               (Satirlar{" 1.a", " 2.b", " 3.c", " 4.ilk...ikinci"}));
 }
 
-TEST(SoruSatirlari, BeforeAnyRunEveryLineIsEmpty) {
+TEST(SoruSatirlari, EmptyStaleOrPartialTablesNeverReachOutside) {
+    // Before any run, or analysed but not yet filled: the fill order is all
+    // zeros or missing.
     const std::vector<Kelime_Yeri> hic_yer;
     const std::vector<int> hic_sira;
     const std::vector<std::string> hic_soru;
     EXPECT_EQ(soldan_satirlari(3, 2, {hic_yer, hic_sira, hic_soru}), Satirlar(3));
-    EXPECT_EQ(yukaridan_satirlari(3, 2, {hic_yer, hic_sira, hic_soru}), Satirlar(2));
-
-    // Analysed but not yet filled: the fill order is all zeros or missing.
     const Ornek o;
     const std::vector<int> sifir(o.Yerler.size() + 1, 0);
     EXPECT_EQ(soldan_satirlari(5, 7, {o.Yerler, sifir, hic_soru}), Satirlar(5));
     EXPECT_EQ(yukaridan_satirlari(5, 7, {o.Yerler, hic_sira, o.Cozum_Soru}), Satirlar(7));
-}
 
-TEST(SoruSatirlari, StaleOrPartialTablesNeverReachOutside) {
     // Slots of a larger earlier grid, a fill order cut short, clues missing
     // for some slots and fill positions naming no slot.
     const std::vector<Kelime_Yeri> Yerler{

@@ -19,8 +19,11 @@ std::vector<const Xml_Dugumu*> Xml_Dugumu::cocuk(const QString& ad) const {
 }
 
 const Xml_Dugumu* Xml_Dugumu::ilk(const QString& ad) const {
-    const auto s = cocuk(ad);
-    return s.empty() ? nullptr : s.front();
+    for (const auto& c : cocuklar) {
+        if (c.ad == ad)
+            return &c;
+    }
+    return nullptr;
 }
 
 std::vector<const Xml_Dugumu*> Xml_Dugumu::altlar(const QString& ad) const {
@@ -46,33 +49,24 @@ std::optional<Xml_Dugumu> xml_agaci(const std::string& bayt, std::string* hata) 
     std::vector<Xml_Dugumu> yigin;
     std::optional<Xml_Dugumu> kok;
     while (!okuyucu.atEnd()) {
-        switch (okuyucu.readNext()) {
-            case QXmlStreamReader::StartElement: {
-                Xml_Dugumu d;
-                d.ad = okuyucu.name().toString();
-                d.ad_alani = okuyucu.namespaceUri().toString();
-                for (const auto& n : okuyucu.attributes()) {
-                    d.nitelikler[n.name().toString()] = n.value().toString();
-                    d.nitelik_ad_alanlari[n.name().toString()] = n.namespaceUri().toString();
-                }
-                yigin.push_back(std::move(d));
-                break;
+        const auto tur = okuyucu.readNext();
+        if (tur == QXmlStreamReader::StartElement) {
+            Xml_Dugumu& d = yigin.emplace_back();
+            d.ad = okuyucu.name().toString();
+            d.ad_alani = okuyucu.namespaceUri().toString();
+            for (const auto& n : okuyucu.attributes()) {
+                d.nitelikler[n.name().toString()] = n.value().toString();
+                d.nitelik_ad_alanlari[n.name().toString()] = n.namespaceUri().toString();
             }
-            case QXmlStreamReader::EndElement: {
-                Xml_Dugumu d = std::move(yigin.back());
-                yigin.pop_back();
-                if (yigin.empty())
-                    kok = std::move(d);
-                else
-                    yigin.back().cocuklar.push_back(std::move(d));
-                break;
-            }
-            case QXmlStreamReader::Characters:
-                if (!yigin.empty())
-                    yigin.back().metin += okuyucu.text();
-                break;
-            default:
-                break;
+        } else if (tur == QXmlStreamReader::EndElement) {
+            Xml_Dugumu d = std::move(yigin.back());
+            yigin.pop_back();
+            if (yigin.empty())
+                kok = std::move(d);
+            else
+                yigin.back().cocuklar.push_back(std::move(d));
+        } else if (tur == QXmlStreamReader::Characters && !yigin.empty()) {
+            yigin.back().metin += okuyucu.text();
         }
     }
     if (okuyucu.hasError() || !kok) {
