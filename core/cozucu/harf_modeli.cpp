@@ -63,12 +63,16 @@ bool veri_kur(const Analiz_Tablolari& t, bool tekrar_izni, std::size_t bellek, M
     const std::size_t A = v.harfler.size();
     std::map<std::string, std::size_t> anahtarlar;  // key -> the first slot with it
     std::vector<std::vector<double>> siklik(static_cast<std::size_t>(n) + 1);
-    v.tablolar.assign(static_cast<std::size_t>(n) + 1, Gecode::TupleSet());
+    const bool dar = A >= 1 && A <= static_cast<std::size_t>(Tablo_Verisi::EN_COK_HARF);
+    v.tablolar.assign(static_cast<std::size_t>(n) + 1, nullptr);
+    v.genis_tablolar.assign(dar ? 0 : static_cast<std::size_t>(n) + 1, Gecode::TupleSet());
     for (int s = 1; s <= n; ++s) {
         const auto [yer, yeni] =
             anahtarlar.try_emplace(tablo_anahtari(t, s), static_cast<std::size_t>(s));
         if (!yeni) {
             v.tablolar[static_cast<std::size_t>(s)] = v.tablolar[yer->second];
+            if (!dar)
+                v.genis_tablolar[static_cast<std::size_t>(s)] = v.genis_tablolar[yer->second];
             siklik[static_cast<std::size_t>(s)] = siklik[yer->second];
             continue;
         }
@@ -80,23 +84,34 @@ bool veri_kur(const Analiz_Tablolari& t, bool tekrar_izni, std::size_t bellek, M
         std::sort(kelimeler.begin(), kelimeler.end());
         kelimeler.erase(std::unique(kelimeler.begin(), kelimeler.end()), kelimeler.end());
         const std::size_t sozcuk = (kelimeler.size() + 63) / 64;
-        v.tablo_bayti += kelimeler.size() * u * sizeof(int) + u * A * sozcuk * 8;
+        v.tablo_bayti += kelimeler.size() * u * sizeof(int) + u * A * sozcuk * (8 + sizeof(int));
         if (v.tablo_bayti > bellek)
             return false;
         auto& sk = siklik[static_cast<std::size_t>(s)];
         sk.assign(u * A, 0.0);
-        Gecode::TupleSet ts(static_cast<int>(u));
-        Gecode::IntArgs satir(static_cast<int>(u));
+        std::vector<int> kodlar;
+        kodlar.reserve(kelimeler.size() * u);
         for (const std::string_view w : kelimeler) {
             for (std::size_t p = 0; p < u; ++p) {
                 const int c = kod[static_cast<unsigned char>(w[p])];
-                satir[static_cast<int>(p)] = c;
+                kodlar.push_back(c);
                 sk[p * A + static_cast<std::size_t>(c)] += 1;
             }
+        }
+        if (dar) {
+            v.tablolar[static_cast<std::size_t>(s)] = std::make_shared<const Tablo_Verisi>(
+                kodlar, static_cast<int>(u), static_cast<int>(A));
+            continue;
+        }
+        Gecode::TupleSet ts(static_cast<int>(u));
+        Gecode::IntArgs satir(static_cast<int>(u));
+        for (std::size_t i = 0; i < kodlar.size(); i += u) {
+            for (std::size_t p = 0; p < u; ++p)
+                satir[static_cast<int>(p)] = kodlar[i + p];
             ts.add(satir);
         }
         ts.finalize();
-        v.tablolar[static_cast<std::size_t>(s)] = ts;
+        v.genis_tablolar[static_cast<std::size_t>(s)] = ts;
     }
 
     // Every cell's letters by the product of their frequencies at its place
@@ -143,8 +158,12 @@ Harf_Modeli::Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum
             a << x_[i];
         return a;
     };
-    for (std::size_t s = 1; s < v.yer_hucreleri.size(); ++s)
-        Gecode::extensional(*this, yer_degiskenleri(s), v.tablolar[s]);
+    for (std::size_t s = 1; s < v.yer_hucreleri.size(); ++s) {
+        if (v.tablolar[s])
+            tablo_kisiti(*this, yer_degiskenleri(s), *v.tablolar[s]);
+        else
+            Gecode::extensional(*this, yer_degiskenleri(s), v.genis_tablolar[s]);
+    }
     if (!tekrar_izni) {
         for (const auto& [a, b] : v.ayri_ciftler)
             Gecode::rel(*this, yer_degiskenleri(static_cast<std::size_t>(a)), Gecode::IRT_NQ,

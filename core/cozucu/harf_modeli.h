@@ -9,10 +9,13 @@
 
 #include <atomic>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "cozucu/tablo_kisiti.h"
 
 namespace velzora {
 
@@ -20,9 +23,12 @@ struct Analiz_Tablolari;
 
 // What every engine's model is built from, once per run.
 struct Model_Verisi {
-    std::vector<std::pair<int, int>> hucreler;      // variable -> cell (row, column)
-    std::vector<std::vector<int>> yer_hucreleri;    // slot -> its variables, in letter order
-    std::vector<Gecode::TupleSet> tablolar;         // slot -> its candidates as letter codes
+    std::vector<std::pair<int, int>> hucreler;    // variable -> cell (row, column)
+    std::vector<std::vector<int>> yer_hucreleri;  // slot -> its variables, in letter order
+    // slot -> its candidates as letter codes: our own table where the
+    // letters fit one machine word, Gecode's otherwise.
+    std::vector<std::shared_ptr<const Tablo_Verisi>> tablolar;
+    std::vector<Gecode::TupleSet> genis_tablolar;
     std::vector<std::pair<int, int>> ayri_ciftler;  // slots of one length that must differ
     std::vector<std::vector<int>> harf_sirasi;      // variable -> letter codes, likeliest first
     std::string harfler;                            // letter code -> Windows-1254 byte
