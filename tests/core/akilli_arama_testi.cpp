@@ -31,6 +31,10 @@ Cozum_Durumu akilli(
 
 TEST(Akilli_Arama, KucukIzgaralardaDoldururYaDaKanitlar) {
     using D = Cozum_Durumu;
+    // Seventy-two letters, more than our table's domain word holds.
+    Satirlar genis;
+    for (int i = 0; i < 72; i += 2)
+        genis.push_back({static_cast<char>(0xA0 + i), static_cast<char>(0xA1 + i)});
     const struct {
         Satirlar izgara, kelimeler;
         bool tekrar;
@@ -48,6 +52,8 @@ TEST(Akilli_Arama, KucukIzgaralardaDoldururYaDaKanitlar) {
         {{".B", "X#"}, {"AB", "CX"}, true, D::Cozulemedi, {".B", "X#"}},
         {{"...", "#.#"}, {"ABC", "DEF"}, true, D::Cozulemedi, {"...", "#.#"}},
         {{"##", "##"}, {"AB"}, false, D::Cozuldu, {"##", "##"}},
+        {{"\xA0.", "##", ".\xA3", "##", ".."}, genis, false, D::Cozuldu, {}},
+        {{"\xA0.", "##", ".\xA2"}, genis, false, D::Cozulemedi, {"\xA0.", "##", ".\xA2"}},
     };
     for (const auto& d : durumlar) {
         for (const int motor : {1, 3}) {
@@ -59,7 +65,8 @@ TEST(Akilli_Arama, KucukIzgaralardaDoldururYaDaKanitlar) {
             Sabit_Kaynak k;
             ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
             EXPECT_EQ(akilli(c, g, d.tekrar, motor), d.durum);
-            EXPECT_EQ(satirlar(g), d.sonra);
+            if (!d.sonra.empty())
+                EXPECT_EQ(satirlar(g), d.sonra);
             if (d.durum == D::Cozuldu) {
                 EXPECT_EQ(c.En_Derin(), c.Yer_Sayisi());
                 for (int y = 1; y <= c.Yer_Sayisi(); ++y) {
