@@ -65,8 +65,9 @@ TEST(Akilli_Arama, KucukIzgaralardaDoldururYaDaKanitlar) {
             Sabit_Kaynak k;
             ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
             EXPECT_EQ(akilli(c, g, d.tekrar, motor), d.durum);
-            if (!d.sonra.empty())
+            if (!d.sonra.empty()) {
                 EXPECT_EQ(satirlar(g), d.sonra);
+            }
             if (d.durum == D::Cozuldu) {
                 EXPECT_EQ(c.En_Derin(), c.Yer_Sayisi());
                 for (int y = 1; y <= c.Yer_Sayisi(); ++y) {
