@@ -1,13 +1,10 @@
 // The main window: start-up and shut-down with the settings store, the
-// template commands through their dialogs, the toolbar, the preferences.
+// template commands through their dialogs, the preferences.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -20,7 +17,6 @@
 #include "tercihler.h"
 #include "test_ortami.h"
 #include "twip.h"
-#include "yardim_penceresi.h"
 
 namespace velzora {
 
@@ -262,58 +258,6 @@ class Ana_Form_Testi : public QObject {
         ana().Yeni_Sablon();
         QCOMPARE(izgara().Satir_Sayisi(), 45);
         QVERIFY(izgara().beyaz_mi(1, 1));
-    }
-
-    void arac_cubugu_komutlari() {
-        ana().MDIForm_Load();
-        Arac_Cubugu* tb = ana().tbToolBar();
-        // A key outside the table, or a different case, does nothing.
-        ana().arac_tiklandi(QStringLiteral("yeni"));
-        ana().arac_tiklandi(QString());
-        QVERIFY(o_->etkilesim.ebat_baslangiclari.empty() && o_->etkilesim.dosya_istekleri.empty());
-
-        o_->etkilesim.ebat_yanitlari = {Ebat{4, 4}};
-        tb->konum(1)->trigger();
-        QCOMPARE(izgara().Satir_Sayisi(), 4);
-        o_->etkilesim.dosya_yanitlari = {QString(), QString()};
-        tb->konum(2)->trigger();
-        tb->konum(3)->trigger();
-        QCOMPARE(o_->etkilesim.dosya_istekleri[0].tur, Dosya_Istegi::Tur::Ac);
-        QCOMPARE(o_->etkilesim.dosya_istekleri[1].tur, Dosya_Istegi::Tur::Sakla);
-        tb->konum(5)->trigger();
-        int siyah = 0;
-        for (int i = 0; i < 16; ++i)
-            siyah += izgara().siyah_mi(i / 4 + 1, i % 4 + 1);
-        QVERIFY(siyah >= 1);
-        tb->konum(15)->trigger();
-        auto* yardim = ana().findChild<Yardim_Penceresi*>();
-        QVERIFY(yardim && yardim->isVisible());
-        QVERIFY(yardim->tarayici()->source().toString().endsWith(QStringLiteral("buton2.htm")));
-        QVERIFY(!yardim->tarayici()->toPlainText().isEmpty());
-    }
-
-    // A 15 x 15 grid fits the default window without scrolling, grows with
-    // the main window and fills a maximised puzzle window.
-    void bulmaca_penceresi_ana_pencereye_uyar() {
-        test::dosya_yaz(o_->veri("sablon01.txt"), "BULMACA SABLONU\r\n 15 15 \r\n");
-        QCOMPARE(ana().MDIForm_Load(), Baslangic_Sonucu::Devam);
-        Izgara_Gorunumu& g = ana().bul_form()->grid();
-        auto* kaydirma = ana().bul_form()->findChild<QScrollArea*>();
-        auto sigar = [&] {
-            return kaydirma->maximumViewportSize().expandedTo(g.size()) ==
-                   kaydirma->maximumViewportSize();
-        };
-        QVERIFY(sigar());
-        const double once = g.olcek();
-        QVERIFY(once < 1);
-        ana().resize(ana().size() * 3 / 2);
-        QTRY_VERIFY(g.olcek() > once);
-        QVERIFY(sigar());
-        auto* alt = qobject_cast<QMdiSubWindow*>(ana().bul_form()->parentWidget());
-        ana().resize(ana().size() * 2);
-        alt->showMaximized();
-        QTRY_VERIFY(g.olcek() > 1);
-        QTRY_VERIFY(sigar());
     }
 
     // The preferences dialog: what it shows, how "Tamam" reads and stores

@@ -1,13 +1,11 @@
 // The dialogs: the size dialog's reading and spin limits, the real file
-// dialog and message boxes as the program shows them, the help, and the
-// dictionary load's questions.
+// dialog and message boxes as the program shows them, and the dictionary
+// load's questions.
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -18,7 +16,6 @@
 #include "qt_etkilesim.h"
 #include "sozluk_yukleyici.h"
 #include "test_ortami.h"
-#include "yardim_penceresi.h"
 
 namespace velzora {
 namespace {
@@ -105,17 +102,6 @@ class Diyalog_Testi : public QObject {
         QVERIFY(uyari && uyari->text().contains(QStringLiteral("2 ile 50")));
     }
 
-    void yardim_ekranda_kalir() {
-        QWidget ana;
-        const QRect ekran = ana.screen()->availableGeometry();
-        ana.setGeometry(ekran.right() - 60, ekran.bottom() - 60, 200, 200);
-        ana.show();
-        Yardim_Penceresi yardim(QString(), &ana);
-        yardim.resize(ekran.width() + 50, 300);
-        yardim.show();
-        QVERIFY(ekran.contains(yardim.frameGeometry()));
-    }
-
     void gercek_dosya_diyalogu() {
         QCOMPARE(qt_filtresi(QStringLiteral(" sab*.txt|sab*.txt")), QStringLiteral(" sab*.txt"));
         QCOMPARE(qt_filtresi(QStringLiteral("Metin|*.txt|Hepsi|*")),
@@ -182,46 +168,6 @@ class Diyalog_Testi : public QObject {
         QVERIFY(!etkilesim.soru(nullptr, QStringLiteral("Durdur"), QStringLiteral("?")));
         cevapla<QMessageBox>([](QMessageBox* m) { m->button(QMessageBox::Yes)->click(); });
         QVERIFY(etkilesim.soru(nullptr, QStringLiteral("Durdur"), QStringLiteral("?")));
-    }
-
-    // Every page the start page reaches exists, and so does every page
-    // another page links to.
-    void yardim_sayfalarinin_baglantilari() {
-        const QDir yardim(QStringLiteral(VELZORA_YARDIM_KAYNAGI));
-        QVERIFY(yardim.exists(QString::fromLatin1(BASLANGIC_KONUSU)));
-        const QRegularExpression baglanti(QStringLiteral("href=\"([^\"#:]+)"));
-        QStringList ulasilan{QString::fromLatin1(BASLANGIC_KONUSU)};
-        for (qsizetype i = 0; i < ulasilan.size(); ++i) {
-            const QString metin =
-                QString::fromUtf8(test::dosya_icerigi(yardim.filePath(ulasilan[i])));
-            for (const auto& e : baglanti.globalMatch(metin)) {
-                const QString hedef = e.captured(1);
-                QVERIFY2(yardim.exists(hedef), qPrintable(ulasilan[i] + " -> " + hedef));
-                if (hedef.endsWith(QStringLiteral(".htm")) && !ulasilan.contains(hedef))
-                    ulasilan << hedef;
-            }
-        }
-        // One page for each toolbar button and menu command, and no orphans.
-        QVERIFY(ulasilan.size() >= 12);
-        QCOMPARE(ulasilan.size(), yardim.entryList({QStringLiteral("*.htm")}).size());
-    }
-
-    void chm_varsa_goruntuleyici_acar() {
-        QTemporaryDir program;
-        QTemporaryDir yol;
-        const QByteArray eski_yol = qgetenv("PATH");
-        qputenv("PATH", yol.path().toLocal8Bit());
-        QCOMPARE(chm_komutu(program.path()), std::nullopt);
-        test::dosya_yaz(program.filePath("bulmaca_help1.chm"), "ITSF");
-        QCOMPARE(chm_komutu(program.path()), std::nullopt);  // no viewer installed
-        const QString xchm = test::dosya_yaz(yol.filePath("xchm"), "#!/bin/sh\n");
-        QFile::setPermissions(xchm, QFile::ReadOwner | QFile::ExeOwner);
-        const auto komut = chm_komutu(program.path());
-        qputenv("PATH", eski_yol);
-        QVERIFY(komut);
-        QCOMPARE(komut->program, xchm);
-        QCOMPARE(komut->argumanlar, QStringList{"file:" + program.filePath("bulmaca_help1.chm") +
-                                                "#xchm:/buton2.htm"});
     }
 
     // The dictionary load: "Dosya bulunamadı" and the chooser until a file
