@@ -253,29 +253,47 @@ class Ana_Form_Testi : public QObject {
     }
 
     // The preferences dialog: what it shows, how "Tamam" reads and stores
-    // the four options, what "İptal" and the browse buttons leave alone.
-    void acilis() {
+    // the four options.
+    void tercihler() {
         ana().MDIForm_Load();
         durum().Tekrar_Izni = true;
         durum().Akilli_Arama = true;
-        Tercihler& t = ac();
-        QVERIFY(t.isVisible() && !t.isModal());
-        QCOMPARE(w<QLineEdit>(t, "Text1")->text() + w<QLineEdit>(t, "Text2")->text(),
+        Tercihler& ilk = ac();
+        QVERIFY(ilk.isVisible() && !ilk.isModal());
+        QCOMPARE(w<QLineEdit>(ilk, "Text1")->text() + w<QLineEdit>(ilk, "Text2")->text(),
                  durum().Sozluk_Yolu + durum().Sablon_Yolu);
-        QCOMPARE(w<Oran_Kutusu>(t, "Text3")->metin(), QStringLiteral("17"));
-        QVERIFY(w<QCheckBox>(t, "Check1")->isChecked() && w<QCheckBox>(t, "Check2")->isChecked());
+        QCOMPARE(w<Oran_Kutusu>(ilk, "Text3")->metin(), QStringLiteral("17"));
+        QVERIFY(w<QCheckBox>(ilk, "Check1")->isChecked() &&
+                w<QCheckBox>(ilk, "Check2")->isChecked());
         // The ratio box holds its widest value whole (17 once showed as "7").
-        const QLineEdit* oran = w<Oran_Kutusu>(t, "Text3")->findChild<QLineEdit*>();
-        QVERIFY(oran->contentsRect().width() - 4 >=
-                oran->fontMetrics().horizontalAdvance(QStringLiteral("30")));
+        const QLineEdit* kutu = w<Oran_Kutusu>(ilk, "Text3")->findChild<QLineEdit*>();
+        QVERIFY(kutu->contentsRect().width() - 4 >=
+                kutu->fontMetrics().horizontalAdvance(QStringLiteral("30")));
         // "Sec" again brings the same dialog forward.
-        QCOMPARE(&ac(), &t);
-    }
+        QCOMPARE(&ac(), &ilk);
 
-    // No lower limit; beyond a float is held at 30 %. In a comma locale 12.5 % shows as "12,5" and
-    // reads as 12.
-    void oran_okuma() {
-        ana().MDIForm_Load();
+        // On a first start the default path counts as the stored one.
+        w<QPushButton>(ac(), "cmdTamam")->click();
+        QVERIFY(!durum().Sozluk_Degisti);
+        Tercihler* d = &ac();
+        w<QLineEdit>(*d, "Text1")->setText(o_->veri("baska.txt"));
+        w<QLineEdit>(*d, "Text2")->setText(o_->veri("sab2.txt"));
+        w<QCheckBox>(*d, "Check1")->setChecked(true);
+        w<QCheckBox>(*d, "Check2")->setChecked(true);
+        w<QPushButton>(*d, "cmdTamam")->click();
+        QVERIFY(durum().Sozluk_Degisti && durum().Tekrar_Izni && durum().Akilli_Arama);
+        QCOMPARE(ayar("SOZ") + ayar("SAB") + ayar("SKO") + ayar("TEK") + ayar("AKL"),
+                 o_->veri("baska.txt") + o_->veri("sab2.txt") + "0.17" + "true" + "true");
+        // The first OK stored the new path: the next finds it unchanged.
+        w<QPushButton>(ac(), "cmdTamam")->click();
+        QVERIFY(!durum().Sozluk_Degisti);
+        d = &ac();
+        w<QLineEdit>(*d, "Text1")->setText(o_->veri("BASKA.txt"));
+        w<QPushButton>(*d, "cmdTamam")->click();
+        QVERIFY(durum().Sozluk_Degisti);
+
+        // No lower limit; beyond a float is held at 30 %. In a comma locale
+        // 12.5 % shows as "12,5" and reads as 12.
         const std::tuple<QString, float, QString> durumlar[] = {
             {" -4", -0.04f, "-0.04"}, {QString(60, QLatin1Char('9')), 0.3f, "0.3"}};
         for (const auto& [metin, oran, saklanan] : durumlar) {
@@ -289,33 +307,10 @@ class Ana_Form_Testi : public QObject {
         }
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         durum().Siyah_Orani = 0.125f;
-        Tercihler& t = ac();
-        QCOMPARE(w<Oran_Kutusu>(t, "Text3")->metin(), QStringLiteral("12,5"));
-        w<QPushButton>(t, "cmdTamam")->click();
+        Tercihler& son = ac();
+        QCOMPARE(w<Oran_Kutusu>(son, "Text3")->metin(), QStringLiteral("12,5"));
+        w<QPushButton>(son, "cmdTamam")->click();
         QCOMPARE(durum().Siyah_Orani, 0.12f);
-    }
-
-    void tamam_ve_sozluk_degisikligi() {
-        ana().MDIForm_Load();
-        // On a first start the default path counts as the stored one.
-        w<QPushButton>(ac(), "cmdTamam")->click();
-        QVERIFY(!durum().Sozluk_Degisti);
-        Tercihler* t = &ac();
-        w<QLineEdit>(*t, "Text1")->setText(o_->veri("baska.txt"));
-        w<QLineEdit>(*t, "Text2")->setText(o_->veri("sab2.txt"));
-        w<QCheckBox>(*t, "Check1")->setChecked(true);
-        w<QCheckBox>(*t, "Check2")->setChecked(true);
-        w<QPushButton>(*t, "cmdTamam")->click();
-        QVERIFY(durum().Sozluk_Degisti && durum().Tekrar_Izni && durum().Akilli_Arama);
-        QCOMPARE(ayar("SOZ") + ayar("SAB") + ayar("SKO") + ayar("TEK") + ayar("AKL"),
-                 o_->veri("baska.txt") + o_->veri("sab2.txt") + "0.17" + "true" + "true");
-        // The first OK stored the new path: the next finds it unchanged.
-        w<QPushButton>(ac(), "cmdTamam")->click();
-        QVERIFY(!durum().Sozluk_Degisti);
-        t = &ac();
-        w<QLineEdit>(*t, "Text1")->setText(o_->veri("BASKA.txt"));
-        w<QPushButton>(*t, "cmdTamam")->click();
-        QVERIFY(durum().Sozluk_Degisti);
     }
 
     void iptal_ve_gozat() {
