@@ -1,13 +1,11 @@
 // The dialogs: the size dialog's reading and spin limits, the real file
-// dialog and message boxes as the program shows them, the help, and the
-// dictionary load's questions.
+// dialog and message boxes as the program shows them, and the dictionary
+// load's questions.
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -18,7 +16,6 @@
 #include "qt_etkilesim.h"
 #include "sozluk_yukleyici.h"
 #include "test_ortami.h"
-#include "yardim_penceresi.h"
 
 namespace velzora {
 namespace {
@@ -57,7 +54,8 @@ class Diyalog_Testi : public QObject {
     void init() { ayarlar_ = std::make_unique<test::Gecici_Ayarlar>(); }
     void cleanup() { ayarlar_.reset(); }
 
-    void ebat_kapatma_kutusu_yanitsizdir() {
+    // The close box answers nothing; Return reads the boxes.
+    void ebat_diyalogu() {
         Ebat_Frm frm({4, 5});
         cevapla<Ebat_Frm>([](Ebat_Frm* f) { f->close(); });
         frm.exec();
@@ -68,6 +66,16 @@ class Diyalog_Testi : public QObject {
             QTest::keyClick(f->Text2, Qt::Key_Return);
         });
         QCOMPARE(etkilesim.ebat_sor(nullptr, {4, 5}), (std::optional<Ebat>(Ebat{6, 5})));
+
+        // The caption is never cut short: the dialog leaves room for it in the
+        // title bar's bold face beside the buttons; a refused size says why.
+        Ebat_Frm gecerli({9, 9});
+        gecerli.show();
+        QVERIFY(gecerli.width() >= baslik_icin(gecerli));
+        QVERIFY(!gecerli.findChild<QLabel*>(QStringLiteral("lblUyari")));
+        Ebat_Frm reddedilen({51, 5});
+        const auto* uyari = reddedilen.findChild<QLabel*>(QStringLiteral("lblUyari"));
+        QVERIFY(uyari && uyari->text().contains(QStringLiteral("2 ile 50")));
     }
 
     // Arrows step between 2 and 30 from the number typed; a typed 45 stays
@@ -91,29 +99,6 @@ class Diyalog_Testi : public QObject {
                 QTest::keyClick(&kutu, d.tus);
             QCOMPARE(kutu.metin(), QString::fromLatin1(d.sonra));
         }
-    }
-
-    // The caption is never cut short: the dialog leaves room for it in the
-    // title bar's bold face beside the buttons; a refused size says why.
-    void ebat_diyalogu_basligi_ve_uyarisi() {
-        Ebat_Frm gecerli({9, 9});
-        gecerli.show();
-        QVERIFY(gecerli.width() >= baslik_icin(gecerli));
-        QVERIFY(!gecerli.findChild<QLabel*>(QStringLiteral("lblUyari")));
-        Ebat_Frm reddedilen({51, 5});
-        const auto* uyari = reddedilen.findChild<QLabel*>(QStringLiteral("lblUyari"));
-        QVERIFY(uyari && uyari->text().contains(QStringLiteral("2 ile 50")));
-    }
-
-    void yardim_ekranda_kalir() {
-        QWidget ana;
-        const QRect ekran = ana.screen()->availableGeometry();
-        ana.setGeometry(ekran.right() - 60, ekran.bottom() - 60, 200, 200);
-        ana.show();
-        Yardim_Penceresi yardim(QString(), &ana);
-        yardim.resize(ekran.width() + 50, 300);
-        yardim.show();
-        QVERIFY(ekran.contains(yardim.frameGeometry()));
     }
 
     void gercek_dosya_diyalogu() {
@@ -182,46 +167,6 @@ class Diyalog_Testi : public QObject {
         QVERIFY(!etkilesim.soru(nullptr, QStringLiteral("Durdur"), QStringLiteral("?")));
         cevapla<QMessageBox>([](QMessageBox* m) { m->button(QMessageBox::Yes)->click(); });
         QVERIFY(etkilesim.soru(nullptr, QStringLiteral("Durdur"), QStringLiteral("?")));
-    }
-
-    // Every page the start page reaches exists, and so does every page
-    // another page links to.
-    void yardim_sayfalarinin_baglantilari() {
-        const QDir yardim(QStringLiteral(VELZORA_YARDIM_KAYNAGI));
-        QVERIFY(yardim.exists(QString::fromLatin1(BASLANGIC_KONUSU)));
-        const QRegularExpression baglanti(QStringLiteral("href=\"([^\"#:]+)"));
-        QStringList ulasilan{QString::fromLatin1(BASLANGIC_KONUSU)};
-        for (qsizetype i = 0; i < ulasilan.size(); ++i) {
-            const QString metin =
-                QString::fromUtf8(test::dosya_icerigi(yardim.filePath(ulasilan[i])));
-            for (const auto& e : baglanti.globalMatch(metin)) {
-                const QString hedef = e.captured(1);
-                QVERIFY2(yardim.exists(hedef), qPrintable(ulasilan[i] + " -> " + hedef));
-                if (hedef.endsWith(QStringLiteral(".htm")) && !ulasilan.contains(hedef))
-                    ulasilan << hedef;
-            }
-        }
-        // One page for each toolbar button and menu command, and no orphans.
-        QVERIFY(ulasilan.size() >= 12);
-        QCOMPARE(ulasilan.size(), yardim.entryList({QStringLiteral("*.htm")}).size());
-    }
-
-    void chm_varsa_goruntuleyici_acar() {
-        QTemporaryDir program;
-        QTemporaryDir yol;
-        const QByteArray eski_yol = qgetenv("PATH");
-        qputenv("PATH", yol.path().toLocal8Bit());
-        QCOMPARE(chm_komutu(program.path()), std::nullopt);
-        test::dosya_yaz(program.filePath("bulmaca_help1.chm"), "ITSF");
-        QCOMPARE(chm_komutu(program.path()), std::nullopt);  // no viewer installed
-        const QString xchm = test::dosya_yaz(yol.filePath("xchm"), "#!/bin/sh\n");
-        QFile::setPermissions(xchm, QFile::ReadOwner | QFile::ExeOwner);
-        const auto komut = chm_komutu(program.path());
-        qputenv("PATH", eski_yol);
-        QVERIFY(komut);
-        QCOMPARE(komut->program, xchm);
-        QCOMPARE(komut->argumanlar, QStringList{"file:" + program.filePath("bulmaca_help1.chm") +
-                                                "#xchm:/buton2.htm"});
     }
 
     // The dictionary load: "Dosya bulunamadı" and the chooser until a file

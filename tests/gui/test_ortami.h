@@ -130,9 +130,9 @@ struct Pencere_Ortami {
         dosya_yaz(veri("sablon01.txt"), KUCUK_SABLON);
     }
     QString veri(const char* ad) const { return veri_dizini.filePath(QString::fromLatin1(ad)); }
-    Ana_Form& ana_yap(const QString& yardim = QString()) {
-        ana = std::make_unique<Ana_Form>(etkilesim,
-                                         Dizinler{veri_dizini.path(), yardim, veri_dizini.path()});
+    Ana_Form& ana_yap() {
+        ana = std::make_unique<Ana_Form>(
+            etkilesim, Dizinler{veri_dizini.path(), QString(), veri_dizini.path()});
         return *ana;
     }
     // The window started on this template and dictionary. During a run the
