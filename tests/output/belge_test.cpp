@@ -1,28 +1,23 @@
 #include "belge_olustur.h"
 
-#include <QPdfWriter>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <optional>
-#include <regex>
 #include <set>
 #include <utility>
 
-#include "baski_cizimi.h"
 #include "gecici_belge.h"
-#include "gecici_dizin.h"
 #include "ornek_bulmaca.h"
 #include "ortak/cp1254.h"
-#include "pdf_belgesi.h"
 #include "xml_agaci.h"
 #include "zip_okuyucu.h"
 
 namespace velzora {
 namespace {
 
-using test::Gecici_Dizin;
 using test::Xml_Dugumu;
 
 const QString W = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
@@ -298,44 +293,6 @@ TEST(Belge, PackageIsCompleteAndHoldsOneParagraphPerClueLine) {
     EXPECT_EQ(sablon.at("word/document.xml"), bolumler.at("word/document.xml"));
     EXPECT_NE(sablon.at("[Content_Types].xml").find("wordprocessingml.template.main+xml\"/>"),
               std::string::npos);
-}
-
-TEST(Belge, FilesAppearWholeOrNotAtAll) {
-    const test::Ornek_Bulmaca o;
-    const Yazi_Ortami ortam;
-    Gecici_Dizin d;
-    EXPECT_EQ(belge_olustur(d / "b.docx", o.icerik()), Belge_Hatasi::Yok);
-    EXPECT_TRUE(test::zip_parcalari(Gecici_Dizin::oku(d / "b.docx")));
-    EXPECT_EQ(pdf_olustur(d / "b.pdf", o.icerik()), Belge_Hatasi::Yok);
-    EXPECT_EQ(Gecici_Dizin::oku(d / "b.pdf").substr(0, 5), "%PDF-");
-    // A failure must show, and leaves nothing behind.
-    EXPECT_EQ(belge_olustur(d / "yok" / "b.docx", o.icerik()), Belge_Hatasi::Yazilamadi);
-    EXPECT_EQ(pdf_olustur(d / "yok" / "b.pdf", o.icerik()), Belge_Hatasi::Yazilamadi);
-    QPdfWriter yazilamayan(QString::fromStdString((d / "yok" / "c.pdf").string()));
-    EXPECT_EQ(baski_ciz(yazilamayan, o.icerik()), Baski_Sonucu::Basarisiz);
-}
-
-// The PDF's pages follow the document's: the grid's page turns for a wide
-// grid, and the solution page repeats the grid's.
-TEST(Pdf, PagesFollowTheDocumentsLayout) {
-    const Yazi_Ortami ortam;
-    static const std::regex kutu(R"(/MediaBox \[0 0 (\d+)\.?\d* (\d+)\.?\d*\])");
-    for (const int C : {2, 50}) {
-        SCOPED_TRACE(C);
-        test::Ornek_Bulmaca o;
-        o.izgara.ebat_ver(15, C);
-        o.yukaridan.resize(static_cast<std::size_t>(C));
-        const auto pdf = pdf_baytlari(o.icerik(true));
-        ASSERT_TRUE(pdf);
-        std::vector<std::pair<int, int>> sayfalar;
-        for (auto i = std::sregex_iterator(pdf->begin(), pdf->end(), kutu);
-             i != std::sregex_iterator(); ++i)
-            sayfalar.emplace_back(std::stoi((*i)[1]), std::stoi((*i)[2]));
-        ASSERT_GE(sayfalar.size(), 2u);
-        EXPECT_EQ(sayfalar[0].first > sayfalar[0].second, C == 50) << "landscape";
-        EXPECT_LT(sayfalar[1].first, sayfalar[1].second) << "the next page portrait";
-        EXPECT_EQ(sayfalar.back(), sayfalar.front()) << "the solution as the grid's page";
-    }
 }
 
 TEST(GeciciBelge, EveryExportGetsAPrivateFolderOfItsOwn) {
