@@ -1,5 +1,5 @@
 // The search on hand-made grids: hooks and stops, the tries limit, and the
-// level storage's undo and memory limit. Fill order, accepted words, clues and
+// memory limit. Fill order, accepted words, clues and
 // verdicts are held to the literal reference in cozucu_fark_testi.cpp.
 #include <gtest/gtest.h>
 
@@ -16,39 +16,13 @@ using test::Sabit_Kaynak;
 using test::satirlar;
 using test::sozluk_yap;
 
-// Dictionary order BA, AB: the shuffle exchanges the two, so every list of
-// the 2 x 2 grid reads AB, BA.
-struct Iki_Iki : ::testing::Test {
+TEST(Arama, KancadaEbatDegisirseAramaGuvenleBiter) {
     Izgara g;
-    Sozluk s = sozluk_yap({"BA", "AB"});
+    izgara_yap(g, {"..", ".."});
+    const Sozluk s = sozluk_yap({"BA", "AB"});
     Bulmaca_Cozucu c;
     Sabit_Kaynak k;
-    void SetUp() override {
-        izgara_yap(g, {"..", ".."});
-        ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
-    }
-};
-
-TEST_F(Iki_Iki, KancaHerKabuldeIlerlemeyiBildirir) {
-    std::vector<int> seviyeler;
-    const auto d = c.bulmaca_coz(
-        g,
-        [&](const Ilerleme& i) {
-            EXPECT_EQ(i.neden, Kanca_Nedeni::Kelime_Kabul_Edildi);
-            EXPECT_EQ(i.kabul_edilen, static_cast<long long>(seviyeler.size()) + 1);
-            EXPECT_EQ(i.En_Derin, i.seviye);
-            EXPECT_EQ(i.Yer_Sayisi, 4);
-            seviyeler.push_back(i.seviye);
-            return Kanca_Yaniti::Devam;
-        },
-        [] { return true; });
-    ASSERT_EQ(d, Cozum_Durumu::Cozuldu);
-    EXPECT_EQ(satirlar(g), (std::vector<std::string>{"AB", "BA"}));
-    EXPECT_EQ(seviyeler, (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_LE(c.Baslama_Zamani(), c.Bitis_Zamani());
-}
-
-TEST_F(Iki_Iki, KancadaEbatDegisirseAramaGuvenleBiter) {
+    ASSERT_EQ(test::analiz(c, g, s, k), Analiz_Sonucu::Tamam);
     const auto d = c.bulmaca_coz(
         g,
         [&](const Ilerleme&) {
@@ -115,29 +89,7 @@ TEST_F(On_Yer, AraDenetimKelimesizSurelerdeCagrilirVeDurdurabilir) {
     EXPECT_GT(c.istatistik().kabul_edilen, 1);
 }
 
-TEST(Seviye_Durumu, SurumlerGeriAlmaVeBellekSiniri) {
-    Seviye_Durumu d;
-    const std::vector<int> kelimeler = {0, 2, 1};
-    d.hazirla(kelimeler, 0, 1 << 20);
-    d.baslat(std::vector<int>{0, 70, 3});
-    EXPECT_EQ(d.bitler(1)[1], (std::uint64_t{1} << 6) - 1);
-    EXPECT_EQ(d.bitler(2)[0], 7u);
-    const auto bas = d.isaret();
-    // Growing past the reserved room moves the storage; contents survive.
-    const auto v = d.yeni_surum(2, 1);
-    v.yeni[0] = v.eski[0] & 5u;
-    d.sayi_ata(2, 2);
-    d.kopya_surum(1, 1)[0] = 1;
-    d.sayi_ata(1, 1);
-    EXPECT_EQ(d.seviye(2), 1);
-    EXPECT_EQ(d.bitler(2)[0], 5u);
-    EXPECT_EQ(d.bitler(1)[1], (std::uint64_t{1} << 6) - 1);
-    d.geri_al(bas);
-    EXPECT_EQ(d.seviye(1), 0);
-    EXPECT_EQ(d.sayi(1), 70);
-    EXPECT_EQ(d.bitler(1)[0], ~std::uint64_t{0});
-    EXPECT_EQ(d.bitler(2)[0], 7u);
-
+TEST(Seviye_Durumu, BuyumeEskiVeYeniKopyayiSayar) {
     // Growing the storage holds the old and the new copy at once: both count.
     Seviye_Durumu dar;
     const std::vector<int> yuz = {0, 100};

@@ -54,12 +54,12 @@ Bulmaca ornek_bulmaca() {
 // mandatory fields, the value types of the grid, clue lists of clues, and
 // any other field an extension named by a URI.
 std::string ipuz_kurali_bozuk(const Json& j) {
-    const std::set<std::string> ipucu_alanlari{
-        "number", "numbers",     "label",     "cells",      "clue", "hints",     "image",
-        "answer", "enumeration", "continued", "references", "see",  "highlight", "location"};
-    const std::set<std::string> alanlar{"version", "kind",  "origin", "dimensions",
-                                        "block",   "empty", "puzzle", "solution",
-                                        "clues",   "title", "author"};
+    // clang-format off
+    const std::set<std::string> ipucu_alanlari{"number", "numbers", "label", "cells", "clue", "hints", "image",
+        "answer", "enumeration", "continued", "references", "see", "highlight", "location"};
+    const std::set<std::string> alanlar{"version", "kind", "origin", "dimensions", "block", "empty", "puzzle",
+        "solution", "clues", "title", "author"};
+    // clang-format on
     if (j.value("version", "") != "http://ipuz.org/v2" ||
         j.value("kind", Json()) != Json::array({"http://ipuz.org/crossword#1"}))
         return "version or kind";

@@ -2,7 +2,6 @@
 // dictionary from a list of words, a grid from text rows.
 #pragma once
 
-#include <deque>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -19,17 +18,13 @@ class Sabit_Kaynak final : public Rastgele_Kaynak {
   public:
     Sabit_Kaynak(std::initializer_list<double> cekilisler = {}) : cekilisler_(cekilisler) {}
     double tekduze() override {
-        ++cekilen;
-        if (cekilisler_.empty())
-            return 0.0;
-        const double u = cekilisler_.front();
-        cekilisler_.pop_front();
-        return u;
+        const auto i = static_cast<std::size_t>(cekilen++);
+        return i < cekilisler_.size() ? cekilisler_[i] : 0.0;
     }
     int cekilen = 0;
 
   private:
-    std::deque<double> cekilisler_;
+    std::vector<double> cekilisler_;
 };
 
 // Entries "WORD:clue-of-WORD-i", in order; words are Windows-1254 bytes.

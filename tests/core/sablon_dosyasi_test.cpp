@@ -31,9 +31,6 @@ TEST(SablonDosyasi, SavedTemplateIsHeaderSizeAndBlackSquaresAndReadsBackWithoutL
     syhkroku(okunan, geri);
     EXPECT_EQ(sablon_metni(geri), sablon_metni(g));
     EXPECT_EQ(geri.harf_al(1, 1), "");
-
-    g.sabbosalt();
-    EXPECT_EQ(sablon_metni(g), "BULMACA SABLONU\r\n 3  4 \r\n");
 }
 
 // Fields split at blanks, commas and line ends however many; the first pair
@@ -46,10 +43,8 @@ TEST(SablonDosyasi, FieldsAreReadInPairs) {
         std::optional<std::pair<int, int>> ebat;
         Kareler siyahlar;
     } durumlar[] = {
-        {"BULMACA SABLONU\r\n 3  4 \r\n 1  4 \r\n 3  1 \r\n",
-         Sablon_Hatasi::Yok,
-         ucdort,
-         {{1, 4}, {3, 1}}},
+        // clang-format off
+        {"BULMACA SABLONU\r\n 3  4 \r\n 1  4 \r\n 3  1 \r\n", Sablon_Hatasi::Yok, ucdort, {{1, 4}, {3, 1}}},
         {"BULMACA SABLONU\n3,4\n   1 ,, 4\r3    1", Sablon_Hatasi::Yok, ucdort, {{1, 4}, {3, 1}}},
         {"X Y 3 4 1 4 3 1", Sablon_Hatasi::Yok, ucdort, {{1, 4}, {3, 1}}},
         {"BULMACA SABLONU\r\n 3  4 \r\n 2  2 \r\n 4", Sablon_Hatasi::Yok, ucdort, {{2, 2}}},
@@ -61,6 +56,7 @@ TEST(SablonDosyasi, FieldsAreReadInPairs) {
         {"BULMACA SABLONU\n3 4\n1 +\n", Sablon_Hatasi::Sayi_Degil, yok, {}},
         {"BULMACA SABLONU\n32768 4\n", Sablon_Hatasi::Sayi_Tasmasi, yok, {}},
         {"BULMACA SABLONU\n3 4\n1 99999999999999999999\n", Sablon_Hatasi::Sayi_Tasmasi, yok, {}},
+        // clang-format on
     };
     for (const auto& d : durumlar) {
         Sablon_Icerigi s;
@@ -87,8 +83,6 @@ TEST(SablonDosyasi, ReadingIsOneFileReadAndFailuresSayWhy) {
     Gecici_Dizin d;
     Sablon_Icerigi s;
     Dosya_Sonucu dosya;
-    EXPECT_EQ(sablon_oku(d.yol(), s, &dosya), Sablon_Hatasi::Acilamadi);
-    EXPECT_EQ(dosya.hata, Dosya_Hatasi::Dosya_Degil);
     // A file over the cap is refused before it is parsed.
     const auto buyuk = d.yaz("buyuk.txt", std::string(EN_BUYUK_SABLON + 1, '1'));
     EXPECT_EQ(sablon_oku(buyuk, s, &dosya), Sablon_Hatasi::Acilamadi);

@@ -19,11 +19,8 @@ std::vector<const Xml_Dugumu*> Xml_Dugumu::cocuk(const QString& ad) const {
 }
 
 const Xml_Dugumu* Xml_Dugumu::ilk(const QString& ad) const {
-    for (const auto& c : cocuklar) {
-        if (c.ad == ad)
-            return &c;
-    }
-    return nullptr;
+    const auto s = cocuk(ad);
+    return s.empty() ? nullptr : s.front();
 }
 
 std::vector<const Xml_Dugumu*> Xml_Dugumu::altlar(const QString& ad) const {

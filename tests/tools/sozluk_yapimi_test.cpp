@@ -70,13 +70,12 @@ TEST(SozlukYapimi, WritesWindows1254LinesWithCrLfThatTheLoaderReads) {
 }
 
 TEST(SozlukYapimi, SizeKeepsShortAndLongWordsAndTheMostWantedMiddleOnes) {
-    const std::vector<Kume> kumeler = {{{{"ev", 1}}, "Yaşanan yer"},
-                                       {{{"kalemtıraşçı", 1}}, "Kalem açacağı satan"},
-                                       {{{"kalem", 1}}, "Yazı aracı"},
-                                       {{{"kitap", 1}}, "Ciltli basılı yaprak"},
-                                       {{{"ağlamak", 1}}, "Gözyaşı dökmek"},
-                                       {{{"anlamak", 1}}, "Kavramak"},
-                                       {{{"kalemlik", 1}}, "Kalem konulan kap"}};
+    // clang-format off
+    const std::vector<Kume> kumeler = {
+        {{{"ev", 1}}, "Yaşanan yer"}, {{{"kalemtıraşçı", 1}}, "Kalem açacağı satan"}, {{{"kalem", 1}}, "Yazı aracı"},
+        {{{"kitap", 1}}, "Ciltli basılı yaprak"}, {{{"ağlamak", 1}}, "Gözyaşı dökmek"}, {{{"anlamak", 1}}, "Kavramak"},
+        {{{"kalemlik", 1}}, "Kalem konulan kap"}};
+    // clang-format on
     // Room for one word of length 5 and one of length 7: the listed ones win,
     // a verb by its stem; a proper name is not a common word. A middle length
     // never takes a clue that gives the answer away (KALEMLİK); a protected
