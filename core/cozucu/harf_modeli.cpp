@@ -64,15 +64,12 @@ bool veri_kur(const Analiz_Tablolari& t, bool tekrar_izni, std::size_t bellek, M
     std::map<std::string, std::size_t> anahtarlar;  // key -> the first slot with it
     std::vector<std::vector<double>> siklik(static_cast<std::size_t>(n) + 1);
     const bool dar = A >= 1 && A <= static_cast<std::size_t>(Tablo_Verisi::EN_COK_HARF);
-    v.tablolar.assign(static_cast<std::size_t>(n) + 1, nullptr);
-    v.genis_tablolar.assign(dar ? 0 : static_cast<std::size_t>(n) + 1, Gecode::TupleSet());
+    v.tablolar.assign(static_cast<std::size_t>(n) + 1, {});
     for (int s = 1; s <= n; ++s) {
         const auto [yer, yeni] =
             anahtarlar.try_emplace(tablo_anahtari(t, s), static_cast<std::size_t>(s));
         if (!yeni) {
             v.tablolar[static_cast<std::size_t>(s)] = v.tablolar[yer->second];
-            if (!dar)
-                v.genis_tablolar[static_cast<std::size_t>(s)] = v.genis_tablolar[yer->second];
             siklik[static_cast<std::size_t>(s)] = siklik[yer->second];
             continue;
         }
@@ -99,7 +96,7 @@ bool veri_kur(const Analiz_Tablolari& t, bool tekrar_izni, std::size_t bellek, M
             }
         }
         if (dar) {
-            v.tablolar[static_cast<std::size_t>(s)] = std::make_shared<const Tablo_Verisi>(
+            v.tablolar[static_cast<std::size_t>(s)].dar = std::make_shared<const Tablo_Verisi>(
                 kodlar, static_cast<int>(u), static_cast<int>(A));
             continue;
         }
@@ -111,7 +108,7 @@ bool veri_kur(const Analiz_Tablolari& t, bool tekrar_izni, std::size_t bellek, M
             ts.add(satir);
         }
         ts.finalize();
-        v.genis_tablolar[static_cast<std::size_t>(s)] = ts;
+        v.tablolar[static_cast<std::size_t>(s)].genis = ts;
     }
 
     // Every cell's letters by the product of their frequencies at its place
@@ -159,10 +156,10 @@ Harf_Modeli::Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum
         return a;
     };
     for (std::size_t s = 1; s < v.yer_hucreleri.size(); ++s) {
-        if (v.tablolar[s])
-            tablo_kisiti(*this, yer_degiskenleri(s), *v.tablolar[s]);
+        if (v.tablolar[s].dar)
+            tablo_kisiti(*this, yer_degiskenleri(s), *v.tablolar[s].dar);
         else
-            Gecode::extensional(*this, yer_degiskenleri(s), v.genis_tablolar[s]);
+            Gecode::extensional(*this, yer_degiskenleri(s), v.tablolar[s].genis);
     }
     if (!tekrar_izni) {
         for (const auto& [a, b] : v.ayri_ciftler)

@@ -25,10 +25,13 @@ struct Analiz_Tablolari;
 struct Model_Verisi {
     std::vector<std::pair<int, int>> hucreler;    // variable -> cell (row, column)
     std::vector<std::vector<int>> yer_hucreleri;  // slot -> its variables, in letter order
-    // slot -> its candidates as letter codes: our own table where the
-    // letters fit one machine word, Gecode's otherwise.
-    std::vector<std::shared_ptr<const Tablo_Verisi>> tablolar;
-    std::vector<Gecode::TupleSet> genis_tablolar;
+    // A slot's candidates as letter codes: our own table where the letters
+    // fit one machine word, Gecode's otherwise.
+    struct Yer_Tablosu {
+        std::shared_ptr<const Tablo_Verisi> dar;
+        Gecode::TupleSet genis;
+    };
+    std::vector<Yer_Tablosu> tablolar;              // slot -> its table
     std::vector<std::pair<int, int>> ayri_ciftler;  // slots of one length that must differ
     std::vector<std::vector<int>> harf_sirasi;      // variable -> letter codes, likeliest first
     std::string harfler;                            // letter code -> Windows-1254 byte

@@ -1,5 +1,6 @@
 #include "cozucu/tablo_kisiti.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <cstring>
@@ -19,8 +20,7 @@ Tablo_Verisi::Tablo_Verisi(const std::vector<int>& kelimeler, int uzunluk, int h
         for (int p = 0; p < uzunluk; ++p) {
             const int c = kelimeler[static_cast<std::size_t>(k * uzunluk + p)];
             assert(c >= 0 && c < harf_sayisi);
-            destek_[(static_cast<std::size_t>(p * harf_sayisi + c)) *
-                        static_cast<std::size_t>(sozcuk_sayisi_) +
+            destek_[sira(p, c) * static_cast<std::size_t>(sozcuk_sayisi_) +
                     static_cast<std::size_t>(k / 64)] |= std::uint64_t{1} << (k % 64);
         }
     }
@@ -61,11 +61,7 @@ std::uint64_t alan_maskesi(IntView x) {
 class Tablo_Kisiti final : public Gecode::Propagator {
   public:
     Tablo_Kisiti(Gecode::Home home, Gecode::ViewArray<IntView>& x, const Tablo_Verisi& t)
-        : Gecode::Propagator(home),
-          x_(x),
-          t_(&t),
-          sinir_(t.sozcuk_sayisi()),
-          kelime_degisti_(true) {
+        : Gecode::Propagator(home), x_(x), t_(&t), sinir_(t.sozcuk_sayisi()), ilk_(true) {
         const int W = t.sozcuk_sayisi();
         const int u = x.size();
         Gecode::Space& alan = home;
@@ -89,10 +85,7 @@ class Tablo_Kisiti final : public Gecode::Propagator {
     }
 
     Tablo_Kisiti(Gecode::Space& home, Tablo_Kisiti& p)
-        : Gecode::Propagator(home, p),
-          t_(p.t_),
-          sinir_(p.sinir_),
-          kelime_degisti_(p.kelime_degisti_) {
+        : Gecode::Propagator(home, p), t_(p.t_), sinir_(p.sinir_), ilk_(p.ilk_) {
         x_.update(home, p.x_);
         const int W = t_->sozcuk_sayisi();
         const int u = p.x_.size();
@@ -124,23 +117,20 @@ class Tablo_Kisiti final : public Gecode::Propagator {
 
     ExecStatus propagate(Gecode::Space& home, const Gecode::ModEventDelta&) override {
         const int u = x_.size();
-        // Only the first run owes a filtering of its own.
-        const bool ilk = kelime_degisti_;
-        kelime_degisti_ = false;
-        int degisen = ilk ? -2 : -1;  // the one place whose domain changed, -2 for more
+        bool daraldi = ilk_;           // the first run owes a filtering of its own
+        int degisen = ilk_ ? -2 : -1;  // the one place whose domain changed, -2 for more
+        ilk_ = false;
         for (int p = 0; p < u; ++p) {
             const std::uint64_t alan = alan_maskesi(x_[p]);
             if (alan == son_[p])
                 continue;
             degisen = degisen == -1 ? p : -2;
-            if (!tabloyu_daralt(p, alan))
+            if (!tabloyu_daralt(p, alan, daraldi))
                 return Gecode::ES_FAILED;
         }
         // Letters keep their support while the live words stay as they
         // are; and the letters left at the one place that changed keep the
         // words that have them there.
-        const bool daraldi = ilk || kelime_degisti_;
-        kelime_degisti_ = false;
         bool hepsi_sabit = true;
         for (int p = 0; p < u; ++p) {
             if (x_[p].assigned())
@@ -167,9 +157,9 @@ class Tablo_Kisiti final : public Gecode::Propagator {
     }
 
   private:
-    // Keeps the candidates whose letter at place p is in `alan`; false when
-    // none is left.
-    bool tabloyu_daralt(int p, std::uint64_t alan) {
+    // Keeps the candidates whose letter at place p is in `alan`, setting
+    // `daraldi` when some went; false when none is left.
+    bool tabloyu_daralt(int p, std::uint64_t alan, bool& daraldi) {
         const std::uint64_t giden = son_[p] & ~alan;
         son_[p] = alan;
         // Whichever is shorter: the letters left, or the letters gone.
@@ -181,7 +171,7 @@ class Tablo_Kisiti final : public Gecode::Propagator {
             for (std::uint64_t b = harfler; b != 0; b &= b - 1)
                 birlesim |= t_->destek(p, std::countr_zero(b))[w];
             const std::uint64_t yeni = kelime_[w] & (kalanlar ? birlesim : ~birlesim);
-            kelime_degisti_ = kelime_degisti_ || yeni != kelime_[w];
+            daraldi = daraldi || yeni != kelime_[w];
             kelime_[w] = yeni;
             if (yeni == 0) {
                 dizin_[i] = dizin_[--sinir_];
@@ -202,24 +192,15 @@ class Tablo_Kisiti final : public Gecode::Propagator {
                 continue;
             // Through whichever is shorter: the live words, or the words
             // where this letter has candidates at all.
-            bool var = false;
+            const auto destekler = [&](int w) {
+                if ((kelime_[w] & d[w]) == 0)
+                    return false;
+                artik = w;
+                return true;
+            };
             const auto [bas, son] = t_->dolu_sozcukler(p, c);
-            if (son - bas < sinir_) {
-                for (const int* w = bas; w != son && !var; ++w) {
-                    if ((kelime_[*w] & d[*w]) != 0) {
-                        artik = *w;
-                        var = true;
-                    }
-                }
-            } else {
-                for (int i = 0; i < sinir_ && !var; ++i) {
-                    const int w = dizin_[i];
-                    if ((kelime_[w] & d[w]) != 0) {
-                        artik = w;
-                        var = true;
-                    }
-                }
-            }
+            const bool var = son - bas < sinir_ ? std::any_of(bas, son, destekler)
+                                                : std::any_of(dizin_, dizin_ + sinir_, destekler);
             if (!var)
                 dusen |= std::uint64_t{1} << c;
         }
@@ -229,7 +210,7 @@ class Tablo_Kisiti final : public Gecode::Propagator {
     Gecode::ViewArray<IntView> x_;
     const Tablo_Verisi* t_;
     int sinir_;
-    bool kelime_degisti_ = false;
+    bool ilk_;
     std::uint64_t* kelime_ = nullptr;
     int* dizin_ = nullptr;
     std::uint64_t* son_ = nullptr;

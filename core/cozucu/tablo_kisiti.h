@@ -31,19 +31,20 @@ class Tablo_Verisi {
     int sozcuk_sayisi() const { return sozcuk_sayisi_; }
     // The candidates with letter c at place p, one bit per candidate.
     const std::uint64_t* destek(int p, int c) const {
-        return destek_.data() +
-               (static_cast<std::size_t>(p) * static_cast<std::size_t>(harf_sayisi_) +
-                static_cast<std::size_t>(c)) *
-                   static_cast<std::size_t>(sozcuk_sayisi_);
+        return destek_.data() + sira(p, c) * static_cast<std::size_t>(sozcuk_sayisi_);
     }
     // The words of destek(p, c) that are not empty, as a range of indices.
     std::pair<const int*, const int*> dolu_sozcukler(int p, int c) const {
-        const std::size_t i = static_cast<std::size_t>(p) * static_cast<std::size_t>(harf_sayisi_) +
-                              static_cast<std::size_t>(c);
+        const std::size_t i = sira(p, c);
         return {dolu_.data() + dolu_bas_[i], dolu_.data() + dolu_bas_[i + 1]};
     }
 
   private:
+    std::size_t sira(int p, int c) const {
+        return static_cast<std::size_t>(p) * static_cast<std::size_t>(harf_sayisi_) +
+               static_cast<std::size_t>(c);
+    }
+
     int uzunluk_;
     int harf_sayisi_;
     int kelime_sayisi_;
