@@ -151,7 +151,8 @@ Harf_Modeli::Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum
                          Motor_Hedefi& hedef)
     : x_(*this, static_cast<int>(v.hucreler.size()), 0,
          std::max(0, static_cast<int>(v.harfler.size()) - 1)) {
-    auto yer_degiskenleri = [&](std::size_t s, Gecode::IntVarArgs a = {}) {
+    auto yer_degiskenleri = [&](std::size_t s) {
+        Gecode::IntVarArgs a;
         for (const int i : v.yer_hucreleri[s])
             a << x_[i];
         return a;
@@ -166,7 +167,7 @@ Harf_Modeli::Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum
         for (const auto& grup : v.ayri_gruplar) {
             Gecode::IntVarArgs a;
             for (const int s : grup)
-                a = yer_degiskenleri(static_cast<std::size_t>(s), std::move(a));
+                a << yer_degiskenleri(static_cast<std::size_t>(s));
             farkli_kelimeler(*this, a, static_cast<int>(v.yer_hucreleri[grup[0]].size()));
         }
     }
