@@ -14,7 +14,8 @@
 # Environment: SURE (seconds per run, 20), TOHUMLAR (grid seeds, "101 ...
 # 108"), BOYUTLAR (default "11:0.17 13:0.17 15:0.17 15:0.25"), ISLER (thread
 # counts of the smart search, "1 2"), SOZLUK (default: the build's built-in
-# dictionary), QXW (default /usr/games/qxw; "yok" skips it), ESKI_CLI (an
+# dictionary), QXW (default /usr/games/qxw; "yok" skips it), TAM ("yok"
+# skips the exact search, for a quick look at the smart one), ESKI_CLI (an
 # older velzora-cli whose --restarts runs as one more column, for a
 # side-by-side look at an earlier search).
 #
@@ -38,6 +39,7 @@ ISLER=${ISLER:-"1 2"}
 SOZLUK=${SOZLUK:-$YAPI/share/velzora/sozluk.txt}
 QXW=${QXW:-/usr/games/qxw}
 ESKI_CLI=${ESKI_CLI:-}
+TAM=${TAM:-}
 
 for gerekli in "$CLI" "$SOZLUK"; do
   [ -e "$gerekli" ] || { echo "bulunamadı: $gerekli" >&2; exit 2; }
@@ -126,7 +128,8 @@ qxw_kos() {  # template -> "F|- seconds"
 
 medyan() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "-"; else if (NR % 2) printf "%.2f", v[(NR + 1) / 2]; else printf "%.2f", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-SUTUNLAR=(tam)
+SUTUNLAR=()
+[ "$TAM" = yok ] || SUTUNLAR+=(tam)
 for is in $ISLER; do SUTUNLAR+=("akilli-$is"); done
 [ -n "$ESKI_CLI" ] && SUTUNLAR+=(eski-yeniden)
 [ -n "$QXW" ] && SUTUNLAR+=(qxw)

@@ -141,10 +141,10 @@ class Motor_Durdurucu final : public Gecode::Search::Stop {
 };
 
 // One engine from its own model to the end of the run.
-void motor_calistir(const Model_Verisi& v, bool tekrar_izni, unsigned tohum, En_Derin_Nokta& derin,
+void motor_calistir(const Model_Verisi& v, bool tekrar_izni, unsigned tohum, Motor_Hedefi& hedef,
                     Ortak_Durum& ortak, int no, Motor_Durdurucu& durdurucu) {
     try {
-        auto model = std::make_unique<Harf_Modeli>(v, tekrar_izni, tohum, derin);
+        auto model = std::make_unique<Harf_Modeli>(v, tekrar_izni, tohum, hedef);
         // Propagation alone may prove it: then there is no search to run
         // (and Gecode's restart engine would keep its stop object for good).
         if (model->status() == Gecode::SS_FAILED) {
@@ -200,6 +200,9 @@ Arama_Sonucu Akilli_Arama::coz(const Analiz_Tablolari& t, const Akilli_Ayar& aya
     }
     const int motor_sayisi = std::max(1, ayar.motor_sayisi);
     En_Derin_Nokta derin(v.hucreler.size());
+    // Before `ortak`: the fill it keeps points at its engine's target.
+    std::vector<Motor_Hedefi> hedefler(static_cast<std::size_t>(motor_sayisi),
+                                       Motor_Hedefi(v.hucreler.size(), derin));
     Ortak_Durum ortak(motor_sayisi);
 
     // Engine 0's look at the clock: the memory, the deepest point, the hook.
@@ -263,10 +266,10 @@ Arama_Sonucu Akilli_Arama::coz(const Analiz_Tablolari& t, const Akilli_Ayar& aya
         std::vector<std::jthread> isler;
         for (int m = 1; m < motor_sayisi; ++m)
             isler.emplace_back([&, m] {
-                motor_calistir(v, tekrar, tohum(m), derin, ortak, m,
-                               *durduruculer[static_cast<std::size_t>(m)]);
+                const auto i = static_cast<std::size_t>(m);
+                motor_calistir(v, tekrar, tohum(m), hedefler[i], ortak, m, *durduruculer[i]);
             });
-        motor_calistir(v, tekrar, tohum(0), derin, ortak, 0, *durduruculer[0]);
+        motor_calistir(v, tekrar, tohum(0), hedefler[0], ortak, 0, *durduruculer[0]);
         ortak.kapat();
     }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cozucu/arama.h"
+#include "cozucu/farkli_kelimeler.h"
 
 namespace velzora {
 namespace {
@@ -135,18 +136,19 @@ bool veri_kur(const Analiz_Tablolari& t, bool tekrar_izni, std::size_t bellek, M
     }
 
     if (!tekrar_izni) {
-        for (int a = 1; a <= n; ++a) {
-            for (int b = a + 1; b <= n; ++b) {
-                if (t.yerler.Yer(a).Uzunluk == t.yerler.Yer(b).Uzunluk)
-                    v.ayri_ciftler.emplace_back(a, b);
-            }
+        std::map<int, std::vector<int>> uzunluklar;
+        for (int s = 1; s <= n; ++s)
+            uzunluklar[t.yerler.Yer(s).Uzunluk].push_back(s);
+        for (auto& [u, yerler] : uzunluklar) {
+            if (yerler.size() > 1)
+                v.ayri_gruplar.push_back(std::move(yerler));
         }
     }
     return true;
 }
 
 Harf_Modeli::Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum,
-                         En_Derin_Nokta& derin)
+                         Motor_Hedefi& hedef)
     : x_(*this, static_cast<int>(v.hucreler.size()), 0,
          std::max(0, static_cast<int>(v.harfler.size()) - 1)) {
     auto yer_degiskenleri = [&](std::size_t s) {
@@ -162,26 +164,32 @@ Harf_Modeli::Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum
             Gecode::extensional(*this, yer_degiskenleri(s), v.tablolar[s].genis);
     }
     if (!tekrar_izni) {
-        for (const auto& [a, b] : v.ayri_ciftler)
-            Gecode::rel(*this, yer_degiskenleri(static_cast<std::size_t>(a)), Gecode::IRT_NQ,
-                        yer_degiskenleri(static_cast<std::size_t>(b)));
+        for (const auto& grup : v.ayri_gruplar) {
+            Gecode::IntVarArgs a;
+            for (const int s : grup)
+                a << yer_degiskenleri(static_cast<std::size_t>(s));
+            farkli_kelimeler(*this, a, static_cast<int>(v.yer_hucreleri[grup[0]].size()));
+        }
     }
     // The cell whose failures weigh most for its few letters; among
-    // equals a drawn one. Its letter: the one the cell's slots have
-    // most of at its place, which the point reached is reported with.
+    // equals a drawn one. Its letter: the one it had at the deepest point
+    // this engine reached, else the one the cell's slots have most of at
+    // its place.
     const Model_Verisi* veri = &v;
-    En_Derin_Nokta* nokta = &derin;
+    Motor_Hedefi* h = &hedef;
     Gecode::Rnd rnd(tohum);
-    Gecode::branch(
-        *this, x_, Gecode::tiebreak(Gecode::INT_VAR_AFC_SIZE_MAX(), Gecode::INT_VAR_RND(rnd)),
-        Gecode::INT_VAL([veri, nokta](const Gecode::Space& home, Gecode::IntVar x, int i) {
-            nokta->bildir(static_cast<const Harf_Modeli&>(home).x_);
-            for (const int kod : veri->harf_sirasi[static_cast<std::size_t>(i)]) {
-                if (x.in(kod))
-                    return kod;
-            }
-            return x.min();
-        }));
+    Gecode::branch(*this, x_,
+                   Gecode::tiebreak(Gecode::INT_VAR_AFC_SIZE_MAX(), Gecode::INT_VAR_RND(rnd)),
+                   Gecode::INT_VAL([veri, h](const Gecode::Space& home, Gecode::IntVar x, int i) {
+                       h->bildir(static_cast<const Harf_Modeli&>(home).x_);
+                       if (const int kod = h->harf(i); kod >= 0 && x.in(kod))
+                           return kod;
+                       for (const int kod : veri->harf_sirasi[static_cast<std::size_t>(i)]) {
+                           if (x.in(kod))
+                               return kod;
+                       }
+                       return x.min();
+                   }));
 }
 
 int aday_no(const Analiz_Tablolari& t, const Model_Verisi& v, int s,

@@ -1,6 +1,6 @@
 // The smart search's constraint model of an analysed grid: one letter
 // variable per cell of a slot, each slot a table of its candidates' letters,
-// two slots of one length never the same word unless repetition is allowed,
+// the slots of one length never the same word unless repetition is allowed,
 // and the branching on letters. Built once per run as Model_Verisi, then one
 // Harf_Modeli per engine.
 #pragma once
@@ -31,10 +31,10 @@ struct Model_Verisi {
         std::shared_ptr<const Tablo_Verisi> dar;
         Gecode::TupleSet genis;
     };
-    std::vector<Yer_Tablosu> tablolar;              // slot -> its table
-    std::vector<std::pair<int, int>> ayri_ciftler;  // slots of one length that must differ
-    std::vector<std::vector<int>> harf_sirasi;      // variable -> letter codes, likeliest first
-    std::string harfler;                            // letter code -> Windows-1254 byte
+    std::vector<Yer_Tablosu> tablolar;           // slot -> its table
+    std::vector<std::vector<int>> ayri_gruplar;  // slots of one length, which must differ
+    std::vector<std::vector<int>> harf_sirasi;   // variable -> letter codes, likeliest first
+    std::string harfler;                         // letter code -> Windows-1254 byte
     std::size_t tablo_bayti = 0;
 };
 
@@ -52,10 +52,8 @@ class En_Derin_Nokta {
   public:
     explicit En_Derin_Nokta(std::size_t hucre_sayisi) : kodlar_(hucre_sayisi, -1) {}
 
-    void bildir(const Gecode::IntVarArray& x) {
-        int sabit = 0;
-        for (int i = 0; i < x.size(); ++i)
-            sabit += x[i].assigned();
+    // `sabit`: how many of x are fixed.
+    void bildir(const Gecode::IntVarArray& x, int sabit) {
         if (sabit <= sabit_.load(std::memory_order_relaxed))
             return;
         const std::lock_guard kilit(kilit_);
@@ -80,10 +78,40 @@ class En_Derin_Nokta {
     std::vector<int> kodlar_;
 };
 
+// One engine's deepest point, for that engine's thread alone. Its value
+// choice tries these letters first, so that after a restart the engine
+// heads back to where it got furthest instead of starting afresh; a deeper
+// point goes on to the run's shared one.
+class Motor_Hedefi {
+  public:
+    Motor_Hedefi(std::size_t hucre_sayisi, En_Derin_Nokta& ortak)
+        : ortak_(&ortak), kodlar_(hucre_sayisi, -1) {}
+
+    // At every branching.
+    void bildir(const Gecode::IntVarArray& x) {
+        int sabit = 0;
+        for (int i = 0; i < x.size(); ++i)
+            sabit += x[i].assigned();
+        if (sabit <= sabit_)
+            return;
+        sabit_ = sabit;
+        for (int i = 0; i < x.size(); ++i)
+            kodlar_[static_cast<std::size_t>(i)] = x[i].assigned() ? x[i].val() : -1;
+        ortak_->bildir(x, sabit);
+    }
+    // Variable i's letter code there, -1 where it was open.
+    int harf(int i) const { return kodlar_[static_cast<std::size_t>(i)]; }
+
+  private:
+    En_Derin_Nokta* ortak_;
+    int sabit_ = -1;
+    std::vector<int> kodlar_;
+};
+
 class Harf_Modeli final : public Gecode::Space {
   public:
-    // Engine `tohum`'s model; every branching reports to `derin`.
-    Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum, En_Derin_Nokta& derin);
+    // Engine `tohum`'s model; every branching reports to `hedef`.
+    Harf_Modeli(const Model_Verisi& v, bool tekrar_izni, unsigned tohum, Motor_Hedefi& hedef);
     Harf_Modeli(Harf_Modeli& m) : Gecode::Space(m) { x_.update(*this, m.x_); }
     Gecode::Space* copy() override { return new Harf_Modeli(*this); }
 

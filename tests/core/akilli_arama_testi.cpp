@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <random>
 
+#include "cozucu/farkli_kelimeler.h"
 #include "cozucu/tablo_kisiti.h"
 #include "cozucu_yardimcilari.h"
 
@@ -165,8 +166,8 @@ TEST(Akilli_Arama, BellekButcesiAnalizdenKalandir) {
     EXPECT_EQ(akilli(c, g, true), Cozum_Durumu::Cozuldu);
 }
 
-// Our table and Gecode's, each in a space of its own, under the same random
-// letters taken away: both keep exactly the letters some live word has.
+// Letter variables for a constraint of ours and Gecode's counterpart, each
+// in a space of its own, under the same random steps.
 class Tablo_Alani final : public Gecode::Space {
   public:
     Tablo_Alani(int u, int harf) : x(*this, u, 0, harf - 1) {}
@@ -221,6 +222,56 @@ TEST(Tablo_Kisiti, GecodeTablosuKadarBudar) {
             const int c = static_cast<int>(rng() % static_cast<unsigned>(harf));
             Gecode::rel(*biz, biz->x[p], Gecode::IRT_NQ, c);
             Gecode::rel(*o, o->x[p], Gecode::IRT_NQ, c);
+        }
+    }
+}
+
+// The slots of one length against every pair of them unequal, under the
+// same letters fixed or taken away: the same failures and the same letters
+// left. Some slots share a cell with the one before, at another place, as
+// crossing slots do.
+TEST(Farkli_Kelimeler, IkiliEsitsizliklerKadarBudar) {
+    std::mt19937 rng(11);
+    for (int ornek = 0; ornek < 120; ++ornek) {
+        SCOPED_TRACE(ornek);
+        const int L = 2 + ornek % 3, n = 2 + ornek % 5, harf = 2 + ornek % 2;
+        std::vector<std::vector<int>> yerler(static_cast<std::size_t>(n));
+        int degisken = 0;
+        for (int k = 0; k < n; ++k) {
+            for (int p = 0; p < L; ++p) {
+                const bool ortak = k > 0 && p == 0 && rng() % 2 == 0;
+                yerler[static_cast<std::size_t>(k)].push_back(
+                    ortak ? yerler[static_cast<std::size_t>(k) - 1][1] : degisken++);
+            }
+        }
+        auto biz = std::make_unique<Tablo_Alani>(degisken, harf);
+        auto o = std::make_unique<Tablo_Alani>(degisken, harf);
+        const auto yer = [&](Tablo_Alani& a, int k) {
+            Gecode::IntVarArgs x;
+            for (const int i : yerler[static_cast<std::size_t>(k)])
+                x << a.x[i];
+            return x;
+        };
+        Gecode::IntVarArgs hepsi;
+        for (int k = 0; k < n; ++k) {
+            hepsi << yer(*biz, k);
+            for (int j = k + 1; j < n; ++j)
+                Gecode::rel(*o, yer(*o, k), Gecode::IRT_NQ, yer(*o, j));
+        }
+        farkli_kelimeler(*biz, hepsi, L);
+        for (int adim = 0;; ++adim) {
+            const Gecode::SpaceStatus durum = o->status();
+            ASSERT_EQ(biz->status(), durum) << adim;
+            if (durum == Gecode::SS_FAILED || adim == 2 * degisken)
+                break;
+            ASSERT_EQ(biz->alanlar(), o->alanlar()) << adim;
+            if (adim % 2 == 1)
+                biz.reset(static_cast<Tablo_Alani*>(biz->clone()));
+            const int i = static_cast<int>(rng() % static_cast<unsigned>(degisken));
+            const int c = static_cast<int>(rng() % static_cast<unsigned>(harf));
+            const auto r = rng() % 3 == 0 ? Gecode::IRT_NQ : Gecode::IRT_EQ;
+            Gecode::rel(*biz, biz->x[i], r, c);
+            Gecode::rel(*o, o->x[i], r, c);
         }
     }
 }
