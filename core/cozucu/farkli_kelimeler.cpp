@@ -10,7 +10,8 @@ using Gecode::Int::IntView;
 
 // Fails when two complete slots are equal, and takes from a slot with one
 // open cell the letters that would make it equal to a complete one: what
-// every pair's disequality would do, as one propagator.
+// every pair's disequality does, as one propagator. (Two slots that share
+// their one open cell at the same place wait for that cell to be fixed.)
 class Farkli_Kelimeler final : public Gecode::NaryPropagator<IntView, Gecode::Int::PC_INT_VAL> {
     using Taban = Gecode::NaryPropagator<IntView, Gecode::Int::PC_INT_VAL>;
 
