@@ -52,15 +52,14 @@ class En_Derin_Nokta {
   public:
     explicit En_Derin_Nokta(std::size_t hucre_sayisi) : kodlar_(hucre_sayisi, -1) {}
 
-    // `sabit`: how many of x are fixed.
-    void bildir(const Gecode::IntVarArray& x, int sabit) {
+    // An engine's point with `sabit` cells fixed, `kodlar` as kodlar() gives.
+    void bildir(const std::vector<int>& kodlar, int sabit) {
         if (sabit <= sabit_.load(std::memory_order_relaxed))
             return;
         const std::lock_guard kilit(kilit_);
         if (sabit <= sabit_.load(std::memory_order_relaxed))
             return;
-        for (int i = 0; i < x.size(); ++i)
-            kodlar_[static_cast<std::size_t>(i)] = x[i].assigned() ? x[i].val() : -1;
+        kodlar_ = kodlar;
         sabit_.store(sabit, std::memory_order_relaxed);
         surum_.fetch_add(1, std::memory_order_relaxed);
     }
@@ -97,7 +96,7 @@ class Motor_Hedefi {
         sabit_ = sabit;
         for (int i = 0; i < x.size(); ++i)
             kodlar_[static_cast<std::size_t>(i)] = x[i].assigned() ? x[i].val() : -1;
-        ortak_->bildir(x, sabit);
+        ortak_->bildir(kodlar_, sabit);
     }
     // Variable i's letter code there, -1 where it was open.
     int harf(int i) const { return kodlar_[static_cast<std::size_t>(i)]; }

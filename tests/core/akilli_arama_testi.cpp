@@ -185,6 +185,29 @@ class Tablo_Alani final : public Gecode::Space {
     Gecode::IntVarArray x;
 };
 
+// Steps ours and Gecode's through the same random letters taken away (or,
+// with `atama`, also fixed), a copy of ours going on from where its original
+// was every other step: the same status and the same letters at every step,
+// until both fail or after `adimlar` steps.
+void ayni_budar(std::unique_ptr<Tablo_Alani> biz, std::unique_ptr<Tablo_Alani> o, int adimlar,
+                int harf, bool atama, std::mt19937& rng) {
+    const auto n = static_cast<unsigned>(biz->x.size());
+    for (int adim = 0;; ++adim) {
+        const Gecode::SpaceStatus durum = o->status();
+        ASSERT_EQ(biz->status(), durum) << adim;
+        if (durum == Gecode::SS_FAILED || adim == adimlar)
+            break;
+        ASSERT_EQ(biz->alanlar(), o->alanlar()) << adim;
+        if (adim % 2 == 1)
+            biz.reset(static_cast<Tablo_Alani*>(biz->clone()));
+        const int i = static_cast<int>(rng() % n);
+        const int c = static_cast<int>(rng() % static_cast<unsigned>(harf));
+        const auto r = atama && rng() % 3 != 0 ? Gecode::IRT_EQ : Gecode::IRT_NQ;
+        Gecode::rel(*biz, biz->x[i], r, c);
+        Gecode::rel(*o, o->x[i], r, c);
+    }
+}
+
 TEST(Tablo_Kisiti, GecodeTablosuKadarBudar) {
     std::mt19937 rng(5);
     for (int ornek = 0; ornek < 80; ++ornek) {
@@ -210,26 +233,12 @@ TEST(Tablo_Kisiti, GecodeTablosuKadarBudar) {
         auto o = std::make_unique<Tablo_Alani>(u, harf);
         tablo_kisiti(*biz, biz->x, veri);
         Gecode::extensional(*o, o->x, ts);
-        for (int adim = 0;; ++adim) {
-            const Gecode::SpaceStatus durum = o->status();
-            ASSERT_EQ(biz->status(), durum) << adim;
-            if (durum == Gecode::SS_FAILED || adim == 3 * u)
-                break;
-            ASSERT_EQ(biz->alanlar(), o->alanlar()) << adim;
-            if (adim % 2 == 1)  // a copy goes on from where the original was
-                biz.reset(static_cast<Tablo_Alani*>(biz->clone()));
-            const int p = static_cast<int>(rng() % static_cast<unsigned>(u));
-            const int c = static_cast<int>(rng() % static_cast<unsigned>(harf));
-            Gecode::rel(*biz, biz->x[p], Gecode::IRT_NQ, c);
-            Gecode::rel(*o, o->x[p], Gecode::IRT_NQ, c);
-        }
+        ayni_budar(std::move(biz), std::move(o), 3 * u, harf, false, rng);
     }
 }
 
-// The slots of one length against every pair of them unequal, under the
-// same letters fixed or taken away: the same failures and the same letters
-// left. Some slots share a cell with the one before, at another place, as
-// crossing slots do.
+// The slots of one length against every pair of them unequal. Some slots share a cell with the one
+// before, at another place, as crossing slots do.
 TEST(Farkli_Kelimeler, IkiliEsitsizliklerKadarBudar) {
     std::mt19937 rng(11);
     for (int ornek = 0; ornek < 120; ++ornek) {
@@ -259,20 +268,7 @@ TEST(Farkli_Kelimeler, IkiliEsitsizliklerKadarBudar) {
                 Gecode::rel(*o, yer(*o, k), Gecode::IRT_NQ, yer(*o, j));
         }
         farkli_kelimeler(*biz, hepsi, L);
-        for (int adim = 0;; ++adim) {
-            const Gecode::SpaceStatus durum = o->status();
-            ASSERT_EQ(biz->status(), durum) << adim;
-            if (durum == Gecode::SS_FAILED || adim == 2 * degisken)
-                break;
-            ASSERT_EQ(biz->alanlar(), o->alanlar()) << adim;
-            if (adim % 2 == 1)
-                biz.reset(static_cast<Tablo_Alani*>(biz->clone()));
-            const int i = static_cast<int>(rng() % static_cast<unsigned>(degisken));
-            const int c = static_cast<int>(rng() % static_cast<unsigned>(harf));
-            const auto r = rng() % 3 == 0 ? Gecode::IRT_NQ : Gecode::IRT_EQ;
-            Gecode::rel(*biz, biz->x[i], r, c);
-            Gecode::rel(*o, o->x[i], r, c);
-        }
+        ayni_budar(std::move(biz), std::move(o), 2 * degisken, harf, true, rng);
     }
 }
 
